@@ -1,0 +1,43 @@
+# The two commands a newcomer needs: `make run` and `make test`.
+# Both install what is missing first (Debian packages, as root).
+
+MAKEFLAGS += --no-print-directory
+
+EDITION    ?= quenmark
+BUILD_TYPE ?= Release
+JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
+
+ifeq ($(SANITIZE),1)
+BUILD_DIR  ?= build-sanitize
+BUILD_TYPE := Debug
+CMAKE_ARGS += -DSANITIZE=ON
+else
+BUILD_DIR  ?= build
+endif
+
+
+.PHONY: all deps configure build test run clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+configure: deps
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_ARGS) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS)
+
+test: build
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+run: build
+	@if [ -x $(BUILD_DIR)/bin/$(EDITION) ]; then \
+	    exec $(BUILD_DIR)/bin/$(EDITION); \
+	else \
+	    echo "$(EDITION) is not built yet: the editor is still to come."; \
+	fi
+
+clean:
+	rm -rf build build-sanitize build-fuzz

@@ -1,0 +1,17 @@
+#include "Global_data.h"
+
+#include <cassert>
+
+MenuItems ItemMemory{};
+MenuImage FileData{};
+
+std::int16_t CurrentItem = -1;
+Flag ItemChanged = FlagFalse;
+Flag IgnoreListClick = FlagFalse;
+std::string MenuFolder;
+
+void ClearItemMemory(std::int16_t item)
+{
+    assert(item >= 0 && item < MenuItemCount);
+    ItemMemory.at(static_cast<std::size_t>(item)) = MenuItem{};
+}

@@ -1,0 +1,204 @@
+#include "MenuFileAccess.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+class MenuFileAccess : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        for (int i = 0; i < FileDataSize; ++i)
+            sample[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i * 7 + 3);
+        untouched.fill(0xAB);
+    }
+    void TearDown() override
+    {
+        SetWriteFaultForTesting(WriteFault::None);
+        // Give back what a test took away, so the folder can be removed.
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    QString Path(const QString& name) const { return dir.filePath(name); }
+
+    static QByteArray Contents(const QString& path)
+    {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+    }
+
+    static void Put(const QString& path, const QByteArray& bytes)
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        ASSERT_EQ(f.write(bytes), bytes.size());
+    }
+
+    QByteArray SampleBytes() const
+    {
+        return QByteArray(reinterpret_cast<const char*>(sample.data()), FileDataSize);
+    }
+
+    void ExpectUntouched() const
+    {
+        for (std::uint8_t b : untouched)
+            ASSERT_EQ(b, 0xAB);
+    }
+
+    static void RequireUnprivileged()
+    {
+        // Root ignores permissions; a pass there would prove nothing.
+        ASSERT_NE(geteuid(), 0u) << "permission tests must run as an ordinary user";
+    }
+
+    QTemporaryDir dir;
+    MenuImage sample{};
+    MenuImage untouched{};
+};
+
+} // namespace
+
+TEST_F(MenuFileAccess, SaveCreatesExactly191BytesAndReadsThemBack)
+{
+    const QString path = Path("MENU0001.tmr");
+    ASSERT_TRUE(WriteMenuFile(path, sample).ok);
+    EXPECT_EQ(Contents(path), SampleBytes());
+    MenuImage back{};
+    ASSERT_TRUE(ReadMenuFile(path, back).ok);
+    EXPECT_EQ(back, sample);
+}
+
+TEST_F(MenuFileAccess, SavingTwiceGivesIdenticalFilesAndALongerFileIsReplacedWhole)
+{
+    const QString path = Path("MENU0001.tmr");
+    Put(path, QByteArray(4000, 'x'));
+    ASSERT_TRUE(WriteMenuFile(path, sample).ok);
+    const QByteArray first = Contents(path);
+    ASSERT_TRUE(WriteMenuFile(path, sample).ok);
+    EXPECT_EQ(Contents(path), first);
+    EXPECT_EQ(first.size(), FileDataSize);
+}
+
+TEST_F(MenuFileAccess, ShortFilesAndMissingFilesFailWithoutTouchingTheImage)
+{
+    for (int size : {0, 1, 190}) {
+        const QString path = Path(QString("short%1.tmr").arg(size));
+        Put(path, QByteArray(size, '\x11'));
+        const FileResult r = ReadMenuFile(path, untouched);
+        EXPECT_FALSE(r.ok) << size;
+        EXPECT_FALSE(r.error.isEmpty());
+        ExpectUntouched();
+    }
+    EXPECT_FALSE(ReadMenuFile(Path("missing.tmr"), untouched).ok);
+    ExpectUntouched();
+    // Reading never creates the file it was asked for.
+    EXPECT_FALSE(QFile::exists(Path("missing.tmr")));
+}
+
+TEST_F(MenuFileAccess, LongerFilesGiveTheirFirst191Bytes)
+{
+    for (int size : {192, 1 << 20}) {
+        const QString path = Path(QString("long%1.tmr").arg(size));
+        QByteArray bytes = SampleBytes();
+        bytes.append(QByteArray(size - FileDataSize, '\x7F'));
+        Put(path, bytes);
+        MenuImage image{};
+        ASSERT_TRUE(ReadMenuFile(path, image).ok) << size;
+        EXPECT_EQ(image, sample);
+    }
+}
+
+TEST_F(MenuFileAccess, AFolderIsNeitherReadNorReplaced)
+{
+    const QString path = Path("FOLDER01.tmr");
+    ASSERT_TRUE(QDir(dir.path()).mkdir("FOLDER01.tmr"));
+    EXPECT_FALSE(ReadMenuFile(path, untouched).ok);
+    ExpectUntouched();
+    EXPECT_FALSE(WriteMenuFile(path, sample).ok);
+    EXPECT_TRUE(QFileInfo(path).isDir());
+}
+
+TEST_F(MenuFileAccess, EachFailingWriteStageLeavesTheOldFileAndNoLeftovers)
+{
+    const QString path = Path("MENU0001.tmr");
+    const QByteArray old(FileDataSize, '\x42');
+    for (WriteFault fault :
+         {WriteFault::Open, WriteFault::Write, WriteFault::Flush, WriteFault::Commit}) {
+        Put(path, old);
+        SetWriteFaultForTesting(fault);
+        EXPECT_FALSE(WriteMenuFile(path, sample).ok);
+        EXPECT_EQ(Contents(path), old);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"MENU0001.tmr"});
+    }
+}
+
+TEST_F(MenuFileAccess, FolderThatVanishedIsAFailure)
+{
+    const QString sub = Path("gone");
+    ASSERT_TRUE(QDir(dir.path()).mkdir("gone"));
+    ASSERT_TRUE(QDir(sub).removeRecursively());
+    EXPECT_FALSE(WriteMenuFile(sub + "/MENU0001.tmr", sample).ok);
+    EXPECT_FALSE(ReadMenuFile(sub + "/MENU0001.tmr", untouched).ok);
+}
+
+TEST_F(MenuFileAccess, ReadOnlyFileIsNotReplaced)
+{
+    RequireUnprivileged();
+    const QString path = Path("MENU0001.tmr");
+    const QByteArray old(FileDataSize, '\x42');
+    Put(path, old);
+    ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner));
+    const FileResult r = WriteMenuFile(path, sample);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(Contents(path), old);
+    EXPECT_EQ(QFile::permissions(path) & QFile::WriteOwner, 0);
+}
+
+TEST_F(MenuFileAccess, FolderThatMayNotBeWrittenKeepsItsFile)
+{
+    RequireUnprivileged();
+    const QString path = Path("MENU0001.tmr");
+    const QByteArray old(FileDataSize, '\x42');
+    Put(path, old);
+    ASSERT_TRUE(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
+    EXPECT_FALSE(WriteMenuFile(path, sample).ok);
+    EXPECT_FALSE(WriteMenuFile(Path("NEWMENU1.tmr"), sample).ok);
+    EXPECT_EQ(Contents(path), old);
+    EXPECT_FALSE(QFile::exists(Path("NEWMENU1.tmr")));
+}
+
+TEST_F(MenuFileAccess, UnreadableFileFails)
+{
+    RequireUnprivileged();
+    const QString path = Path("MENU0001.tmr");
+    Put(path, SampleBytes());
+    ASSERT_TRUE(QFile::setPermissions(path, QFile::WriteOwner));
+    EXPECT_FALSE(ReadMenuFile(path, untouched).ok);
+    ExpectUntouched();
+}
+
+TEST_F(MenuFileAccess, ReplacedFileKeepsItsPermissionsAndNewFilesFollowTheUmask)
+{
+    const QString path = Path("MENU0001.tmr");
+    Put(path, QByteArray(FileDataSize, 0));
+    const auto perms = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
+    ASSERT_TRUE(QFile::setPermissions(path, perms));
+    ASSERT_TRUE(WriteMenuFile(path, sample).ok);
+    EXPECT_EQ(QFile::permissions(path) & 0x7077, perms);
+
+    const mode_t mask = umask(022);
+    const QString fresh = Path("MENU0002.tmr");
+    ASSERT_TRUE(WriteMenuFile(fresh, sample).ok);
+    umask(mask);
+    struct stat st {};
+    ASSERT_EQ(stat(fresh.toLocal8Bit().constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0644u);
+}
