@@ -41,3 +41,13 @@ run: build
 
 clean:
 	rm -rf build build-sanitize build-fuzz
+
+# Benchmarks print their figures; they are never part of `make test`.
+.PHONY: bench
+bench: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target run_benchmarks
+
+# The Debian package, written to $(BUILD_DIR).
+.PHONY: package
+package: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target package
