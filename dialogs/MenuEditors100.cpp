@@ -1,5 +1,6 @@
 #include "MenuEditors100.h"
 
+#include "frmMEDrvDirFil100.h"
 #include "frmMEMessage100.h"
 
 #include <QApplication>
@@ -33,5 +34,11 @@ QWidget* AskingWindow()
 void ShowMessageDialog()
 {
     frmMEMessage100 form(AskingWindow());
+    form.exec();
+}
+
+void ShowFileChooser()
+{
+    frmMEDrvDirFil100 form(AskingWindow());
     form.exec();
 }
