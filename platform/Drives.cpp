@@ -70,8 +70,13 @@ QString NearestExistingFolder(const QString& path)
 
 QString DriveOfPath(const QString& path)
 {
-    const QString root = QStorageInfo(NearestExistingFolder(path)).rootPath();
-    return root.isEmpty() ? Root : root;
+    const QString folder = NearestExistingFolder(path);
+    const QString root = QStorageInfo(folder).rootPath();
+    // Through a symbolic link the volume's root need not lie on the path
+    // itself; the folders are then shown from "/".
+    if (root.isEmpty() || !IsAtOrUnder(folder, root == Root ? QString() : root))
+        return Root;
+    return root;
 }
 
 bool FileNamesCaseSensitive()

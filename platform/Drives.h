@@ -10,8 +10,9 @@
 // The roots of the mounted volumes, "/" first, the others sorted.
 QStringList DriveRoots();
 
-// The root of the volume that holds path (or its nearest existing folder);
-// "/" when nothing tells.
+// The root of the volume that holds path (or its nearest existing folder), an
+// ancestor of that folder; "/" when nothing tells or the volume is reached
+// through a symbolic link.
 QString DriveOfPath(const QString& path);
 
 // The nearest existing folder at or above path, absolute and cleaned; "/" at

@@ -92,3 +92,14 @@ TEST(DriveOfPath, TheRootOfTheVolumeThatHoldsIt)
     EXPECT_EQ(DriveOfPath("/no-such-folder-for-quenmark"), QStorageInfo("/").rootPath());
     EXPECT_EQ(DriveOfPath(""), QStorageInfo("/").rootPath());
 }
+
+TEST(DriveOfPath, IsAnAncestorEvenThroughASymbolicLink)
+{
+    if (QStorageInfo("/proc").rootPath() != "/proc")
+        GTEST_SKIP() << "no separate /proc volume to link to";
+    QTemporaryDir temp;
+    ASSERT_TRUE(temp.isValid());
+    ASSERT_TRUE(QFile::link("/proc", temp.path() + "/link"));
+    EXPECT_EQ(DriveOfPath(temp.path() + "/link"), "/");
+    EXPECT_EQ(DriveOfPath("/proc"), "/proc");
+}
