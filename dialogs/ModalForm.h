@@ -12,6 +12,7 @@ class QPushButton;
 class ModalForm : public QDialog
 {
     Q_OBJECT
+
 public:
     explicit ModalForm(QWidget* parent);
 

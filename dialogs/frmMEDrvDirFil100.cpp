@@ -8,6 +8,7 @@
 #include "Twips.h"
 #include "VbColor.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -55,9 +56,10 @@ QString LabelText(QString text)
     return text.replace(LineBreak, QStringLiteral("\n"));
 }
 
-// A typed name passes the keystroke filter; a pasted one does not. Refuse what
-// the filter would have kept out, and the names of the folder and its parent,
-// so that the composed path stays in the chosen folder.
+// A typed name passes the keystroke filter; a pasted one does not. Refuse the
+// characters that file names may not hold, control characters, and the names
+// of the folder and its parent, so that the composed path stays in the chosen
+// folder.
 bool IsSafeName(const QString& name)
 {
     if (name == QLatin1String(".") || name == QLatin1String(".."))
