@@ -41,3 +41,8 @@ run: build
 
 clean:
 	rm -rf build build-sanitize build-fuzz
+
+# tmrtool check over 10,000 menu files against cat of the same files.
+.PHONY: bench-check
+bench-check: build
+	@bench/check-vs-cat.sh $(BUILD_DIR)/bin/tmrtool
