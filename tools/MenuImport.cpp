@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <cmath>
 #include <optional>
 
@@ -260,11 +261,6 @@ MenuItem CheckItem(const RawItem& raw, ImportRules rules, Errors& errors)
                        std::string(RawHint));
     return item;
 }
-
-} // namespace
-
-namespace
-{
 
 constexpr std::array<std::string_view, 6> CsvColumns = {"item",  "name", "cook",
                                                         "shake", "hold", "compensation"};

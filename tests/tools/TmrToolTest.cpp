@@ -258,6 +258,10 @@ TEST_F(TmrTool, DiffOfFilesThatAreNoMenuExits2)
     EXPECT_EQ(longer.err, "tmrtool: " + P("L192.tmr") +
                               ": warning: 192 bytes, expected 191; the bytes after the 191st are "
                               "left out\n");
+    const Result big = Tmr({"diff", File("BIG.tmr", 1 << 20), Corrupted("BAD.tmr")});
+    EXPECT_EQ(big.status, ExitFound);
+    EXPECT_EQ(big.out, "item 3 checksum: 0x0C -> 0x12 (expected 0x0C)\n");
+    EXPECT_EQ(LineCount(big.err), 1u) << big.err;
 }
 
 TEST_F(TmrTool, ExportWritesJsonOrCsvAndTellsWhatCannotComeBack)
