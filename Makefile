@@ -51,3 +51,8 @@ bench: configure
 .PHONY: package
 package: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS) --target package
+
+# tmrtool check over 10,000 menu files against cat of the same files.
+.PHONY: bench-check
+bench-check: build
+	@bench/check-vs-cat.sh $(BUILD_DIR)/bin/tmrtool

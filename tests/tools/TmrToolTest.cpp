@@ -1,0 +1,436 @@
+#include "TmrTool.h"
+
+#include "MenuFixtures.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <sstream>
+
+#include <unistd.h>
+
+using namespace fixtures;
+
+namespace
+{
+
+struct Result {
+    int status;
+    std::string out, err;
+};
+
+Result Tmr(const QStringList& args, bool terminal = false)
+{
+    std::ostringstream out, err;
+    Console console{out, err, terminal, terminal};
+    const int status = RunTmrtool(args, console);
+    return {status, out.str(), err.str()};
+}
+
+std::size_t LineCount(const std::string& s)
+{
+    return static_cast<std::size_t>(std::count(s.begin(), s.end(), '\n'));
+}
+
+class TmrTool : public ::testing::Test
+{
+protected:
+    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
+    void TearDown() override
+    {
+        // Give back what a test took away, so the folder can be removed.
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    QString Path(const QString& name) const { return dir.filePath(name); }
+    std::string P(const QString& name) const { return Path(name).toStdString(); }
+
+    // A file of `size` bytes: the sample menu, cut or followed by 0x7F.
+    QString File(const QString& name, int size = FileDataSize)
+    {
+        QByteArray bytes = Bytes(Sample()).left(size);
+        bytes.append(QByteArray(std::max(0, size - FileDataSize), '\x7F'));
+        Put(Path(name), bytes);
+        return Path(name);
+    }
+
+    QString Corrupted(const QString& name)
+    {
+        MenuImage image = Sample();
+        Record(image, 3)[0] = 0x12;
+        Put(Path(name), Bytes(image));
+        return Path(name);
+    }
+
+    QString Folder(const QString& name)
+    {
+        EXPECT_TRUE(QDir(dir.path()).mkdir(name));
+        return Path(name);
+    }
+
+    static void RequireUnprivileged()
+    {
+        // Root ignores permissions; a pass there would prove nothing.
+        ASSERT_NE(geteuid(), 0u) << "permission tests must run as an ordinary user";
+    }
+
+    QTemporaryDir dir;
+};
+
+const char* const SampleJson = R"({"items": [{"name": "FRIES", "cook": "3:00", "shake": "0:30",
+    "hold": "7:00", "compensation": 1}, {"name": "FISH", "cook": "4:30", "hold": "5:00"},
+    {"name": "chicken 2", "cook": "12:00", "shake": "1:15", "hold": "15:00", "compensation": 1}]})";
+
+} // namespace
+
+TEST_F(TmrTool, UsageErrorsExit2WithAOneLineHint)
+{
+    const std::vector<QStringList> cases = {
+        {},
+        {"frob"},
+        {"--frob"},
+        {"show"},
+        {"check"},
+        {"check", "--bogus", "x.tmr"},
+        {"export"},
+        {"export", "a.tmr", "b.tmr"},
+        {"export", "-f", "xml", "a.tmr"},
+        {"import", "a.json"},
+        {"import", "-o", "x.tmr"},
+        {"import", "a.json", "-o"},
+        {"import", "a.json", "-o", "x.tmr", "--format", "yaml"},
+        {"import", "a.json", "b.json", "-o", "x.tmr"},
+        {"diff", "a.tmr"},
+        {"diff", "a.tmr", "b.tmr", "c.tmr"},
+        {"show", "--version", "a.tmr"},
+    };
+    for (const QStringList& args : cases) {
+        const Result r = Tmr(args);
+        const std::string shown = args.join(' ').toStdString();
+        EXPECT_EQ(r.status, ExitTrouble) << shown;
+        EXPECT_EQ(r.out, "") << shown;
+        EXPECT_EQ(LineCount(r.err), 1u) << shown << ": " << r.err;
+        EXPECT_TRUE(std::regex_search(r.err, std::regex("^tmrtool( [a-z]+)?: .+; see 'tmrtool "
+                                                        "([a-z]+ )?--help'\n$")))
+            << r.err;
+    }
+    EXPECT_EQ(Tmr({"frob"}).err, "tmrtool: unknown command 'frob'; see 'tmrtool --help'\n");
+    EXPECT_EQ(Tmr({"check"}).err, "tmrtool check: no FILE given; see 'tmrtool check --help'\n");
+}
+
+TEST_F(TmrTool, HelpForTheToolAndEachCommand)
+{
+    for (const QStringList& args : std::vector<QStringList>{{"--help"}, {"-h"}, {"help"}}) {
+        const Result r = Tmr(args);
+        EXPECT_EQ(r.status, ExitOk);
+        EXPECT_EQ(r.out.rfind("Usage: tmrtool COMMAND", 0), 0u);
+        for (const char* command : {"show", "check", "export", "import", "diff", "Exit status"})
+            EXPECT_NE(r.out.find(command), std::string::npos) << command;
+    }
+    for (const char* command : {"show", "check", "export", "import", "diff"}) {
+        for (const QStringList& args :
+             std::vector<QStringList>{{command, "--help"}, {command, "-h"}, {"help", command}}) {
+            const Result r = Tmr(args);
+            EXPECT_EQ(r.status, ExitOk) << command;
+            EXPECT_EQ(r.out.rfind(std::string("Usage: tmrtool ") + command + " ", 0), 0u) << r.out;
+            EXPECT_NE(r.out.find("Exit status:\n  0  "), std::string::npos) << command;
+            EXPECT_EQ(r.err, "");
+        }
+    }
+    const Result import = Tmr({"import", "--help"});
+    for (const char* option : {"--output", "--format", "--force", "--raw"})
+        EXPECT_NE(import.out.find(option), std::string::npos) << option;
+}
+
+TEST_F(TmrTool, VersionIsOneLine)
+{
+    const Result r = Tmr({"--version"});
+    EXPECT_EQ(r.status, ExitOk);
+    EXPECT_TRUE(std::regex_match(r.out, std::regex("tmrtool [0-9]+(\\.[0-9]+)*\n"))) << r.out;
+    EXPECT_EQ(Tmr({"-v"}).out, r.out);
+}
+
+TEST_F(TmrTool, CheckPassesSoundFilesAndWarningsDoNotFail)
+{
+    MenuImage odd = Sample();
+    Record(odd, 1)[18] = 2;
+    Reseal(odd, 1);
+    Put(Path("ODD.tmr"), Bytes(odd));
+    const Result r = Tmr({"check", File("GOOD.tmr"), Path("ODD.tmr")});
+    EXPECT_EQ(r.status, ExitOk);
+    EXPECT_EQ(r.out, P("ODD.tmr") + ": item 1: warning: compensation 2, expected 0 or 1\n" +
+                         "2 files, 0 with problems\n");
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(Tmr({"check", File("GOOD.tmr")}).out, "1 file, 0 with problems\n");
+}
+
+TEST_F(TmrTool, CheckReportsShortLongAndCorruptedFiles)
+{
+    const Result r = Tmr({"check", File("E0.tmr", 0), File("E1.tmr", 1), File("S190.tmr", 190),
+                          File("L192.tmr", 192), File("BIG.tmr", 1 << 20), Corrupted("BAD.tmr"),
+                          File("GOOD.tmr")});
+    EXPECT_EQ(r.status, ExitFound);
+    EXPECT_EQ(r.out, P("E0.tmr") + ": 0 bytes, expected 191\n" + P("E1.tmr") +
+                         ": 1 bytes, expected 191\n" + P("S190.tmr") +
+                         ": 190 bytes, expected 191\n" + P("L192.tmr") +
+                         ": 192 bytes, expected 191\n" + P("BIG.tmr") +
+                         ": 1048576 bytes, expected 191\n" + P("BAD.tmr") +
+                         ": item 3: checksum 0x12, expected 0x0C\n" + "7 files, 6 with problems\n");
+    EXPECT_EQ(r.err, "");
+}
+
+TEST_F(TmrTool, CheckOfMissingFilesAndFoldersExits2AndGoesOn)
+{
+    const Result r = Tmr({"check", Path("MISSING.tmr"), Folder("MENU0001.tmr"), File("GOOD.tmr"),
+                          Corrupted("BAD.tmr")});
+    EXPECT_EQ(r.status, ExitTrouble);
+    EXPECT_EQ(r.err, "tmrtool: " + P("MISSING.tmr") + ": No such file or directory\n" +
+                         "tmrtool: " + P("MENU0001.tmr") + ": Is a directory\n");
+    EXPECT_EQ(r.out, P("BAD.tmr") + ": item 3: checksum 0x12, expected 0x0C\n" +
+                         "4 files, 3 with problems\n");
+    EXPECT_FALSE(QFile::exists(Path("MISSING.tmr")));
+}
+
+TEST_F(TmrTool, CheckColoursOnlyForATerminal)
+{
+    const QString bad = Corrupted("BAD.tmr");
+    EXPECT_EQ(Tmr({"check", bad}).out.find('\033'), std::string::npos);
+    const Result r = Tmr({"check", bad}, true);
+    EXPECT_NE(r.out.find("\033[31m" + P("BAD.tmr") + ": item 3"), std::string::npos) << r.out;
+}
+
+TEST_F(TmrTool, ShowEveryFileItCanReadAndSayWhatItCannot)
+{
+    const Result r = Tmr({"show", File("GOOD.tmr"), Path("MISSING.tmr"), Folder("DIR.tmr"),
+                          File("S190.tmr", 190), File("E0.tmr", 0), File("BIG.tmr", 1 << 20),
+                          Corrupted("BAD.tmr")});
+    EXPECT_EQ(r.status, ExitTrouble);
+    EXPECT_EQ(r.err, "tmrtool: " + P("MISSING.tmr") + ": No such file or directory\n" +
+                         "tmrtool: " + P("DIR.tmr") + ": Is a directory\n");
+    EXPECT_NE(r.out.find(P("GOOD.tmr") + "\nitem\tname\t"), std::string::npos);
+    EXPECT_NE(r.out.find("\n1\tFRIES\t3:00\t0:30\t7:00\t1\tok\n"), std::string::npos);
+    EXPECT_NE(r.out.find(P("S190.tmr") + ": 190 bytes, expected 191\n"), std::string::npos);
+    EXPECT_NE(r.out.find(P("E0.tmr") + "\n" + P("E0.tmr") + ": 0 bytes, expected 191\n"),
+              std::string::npos);
+    EXPECT_NE(r.out.find(P("BIG.tmr") + ": 1048576 bytes, expected 191\n"), std::string::npos);
+    EXPECT_NE(r.out.find("\t0x12, expected 0x0C\n"), std::string::npos);
+    EXPECT_EQ(Tmr({"show", File("GOOD.tmr")}).status, ExitOk);
+    EXPECT_EQ(Tmr({"show", Corrupted("BAD.tmr")}).status, ExitOk);
+}
+
+TEST_F(TmrTool, DiffExitsByWhetherTheMenusDiffer)
+{
+    const Result same = Tmr({"diff", File("A.tmr"), File("B.tmr")});
+    EXPECT_EQ(same.status, ExitOk);
+    EXPECT_EQ(same.out, "");
+    EXPECT_EQ(same.err, "");
+
+    MenuImage other = Sample();
+    Record(other, 3)[13] += 10;
+    Reseal(other, 3);
+    Put(Path("C.tmr"), Bytes(other));
+    const Result differ = Tmr({"diff", Path("A.tmr"), Path("C.tmr")});
+    EXPECT_EQ(differ.status, ExitFound);
+    EXPECT_EQ(differ.out, "item 3 cook: 12:00 -> 12:10\n");
+
+    const Result corrupted = Tmr({"diff", Path("A.tmr"), Corrupted("BAD.tmr")});
+    EXPECT_EQ(corrupted.status, ExitFound);
+    EXPECT_EQ(corrupted.out, "item 3 checksum: 0x0C -> 0x12 (expected 0x0C)\n");
+}
+
+TEST_F(TmrTool, DiffOfFilesThatAreNoMenuExits2)
+{
+    const QString good = File("A.tmr");
+    for (const QString& path : {Path("MISSING.tmr"), Folder("DIR.tmr"), File("S190.tmr", 190),
+                                File("E0.tmr", 0), File("E1.tmr", 1)}) {
+        const Result r = Tmr({"diff", good, path});
+        EXPECT_EQ(r.status, ExitTrouble) << path.toStdString();
+        EXPECT_EQ(r.err.rfind("tmrtool: " + path.toStdString() + ": ", 0), 0u) << r.err;
+        EXPECT_EQ(LineCount(r.err), 1u);
+        EXPECT_EQ(r.out, "");
+    }
+    // A longer file is compared by its first 191 bytes, with a word on the rest.
+    const Result longer = Tmr({"diff", good, File("L192.tmr", 192)});
+    EXPECT_EQ(longer.status, ExitOk);
+    EXPECT_EQ(longer.err, "tmrtool: " + P("L192.tmr") +
+                              ": warning: 192 bytes, expected 191; the bytes after the 191st are "
+                              "left out\n");
+    const Result big = Tmr({"diff", File("BIG.tmr", 1 << 20), Corrupted("BAD.tmr")});
+    EXPECT_EQ(big.status, ExitFound);
+    EXPECT_EQ(big.out, "item 3 checksum: 0x0C -> 0x12 (expected 0x0C)\n");
+    EXPECT_EQ(LineCount(big.err), 1u) << big.err;
+}
+
+TEST_F(TmrTool, ExportWritesJsonOrCsvAndTellsWhatCannotComeBack)
+{
+    const Result json = Tmr({"export", File("A.tmr")});
+    EXPECT_EQ(json.status, ExitOk);
+    EXPECT_EQ(json.out.rfind("{\n  \"items\": [\n    {\"name\": \"FRIES\"", 0), 0u);
+    EXPECT_EQ(json.err, "");
+    const Result csv = Tmr({"export", "--format", "CSV", Path("A.tmr")});
+    EXPECT_EQ(csv.status, ExitOk);
+    EXPECT_EQ(csv.out.rfind("item,name,cook,shake,hold,compensation\r\n1,FRIES,", 0), 0u);
+
+    const Result bad = Tmr({"export", "-f", "json", Corrupted("BAD.tmr")});
+    EXPECT_EQ(bad.status, ExitOk);
+    EXPECT_EQ(bad.err, "tmrtool: " + P("BAD.tmr") +
+                           ": warning: item 3: checksum 0x12, expected 0x0C; an import writes "
+                           "0x0C\n");
+    for (const QString& path : {Path("MISSING.tmr"), Folder("DIR.tmr"), File("S190.tmr", 190)}) {
+        const Result r = Tmr({"export", path});
+        EXPECT_EQ(r.status, ExitTrouble);
+        EXPECT_EQ(r.out, "");
+    }
+}
+
+TEST_F(TmrTool, ImportWritesTheMenuAndExportGivesItBack)
+{
+    Put(Path("in.json"), SampleJson);
+    const Result r = Tmr({"import", Path("in.json"), "-o", Path("OUT.tmr")});
+    ASSERT_EQ(r.status, ExitOk) << r.err;
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(Contents(Path("OUT.tmr")), Bytes(Sample()));
+
+    for (const char* format : {"json", "csv"}) {
+        const Result exported = Tmr({"export", "-f", format, Path("OUT.tmr")});
+        const QString text = Path(QString("back.") + format);
+        Put(text, QByteArray::fromStdString(exported.out));
+        ASSERT_EQ(Tmr({"import", text, "--output", Path("BACK.tmr"), "--force"}).status, ExitOk);
+        EXPECT_EQ(Contents(Path("BACK.tmr")), Bytes(Sample())) << format;
+    }
+}
+
+TEST_F(TmrTool, RawImportGivesBackWhatTheEditorCouldNotHaveWritten)
+{
+    MenuImage odd = Menu({{"fries", "1092:15", "200:00", "0:00", 255}}, 0x5A);
+    std::fill_n(Record(odd, 2), RecordSize, 0);
+    Put(Path("ODD.tmr"), Bytes(odd));
+    Put(Path("odd.json"), QByteArray::fromStdString(Tmr({"export", Path("ODD.tmr")}).out));
+
+    const Result refused = Tmr({"import", Path("odd.json"), "-o", Path("NEW.tmr")});
+    EXPECT_EQ(refused.status, ExitFound);
+    EXPECT_FALSE(QFile::exists(Path("NEW.tmr")));
+    EXPECT_NE(refused.err.find("--raw accepts it"), std::string::npos) << refused.err;
+
+    const Result raw = Tmr({"import", "--raw", Path("odd.json"), "-o", Path("NEW.tmr")});
+    ASSERT_EQ(raw.status, ExitOk) << raw.err;
+    EXPECT_EQ(Contents(Path("NEW.tmr")), Bytes(odd));
+}
+
+TEST_F(TmrTool, ImportRefusesBadInputAndWritesNothing)
+{
+    const QString out = File("OUT.tmr");
+    const QByteArray before = Contents(out);
+    Put(Path("bad.csv"), "item,name,cook\r\n1,A,3:75\r\n2,B,1:00,extra\r\n");
+    const Result r = Tmr({"import", Path("bad.csv"), "-o", out, "--force"});
+    EXPECT_EQ(r.status, ExitFound);
+    EXPECT_EQ(r.err, "tmrtool: " + P("bad.csv") +
+                         ": line 2: cook: \"3:75\" is not a time the editor takes (m:ss or mm:ss, "
+                         "0:00 to 99:59)\n" +
+                         "tmrtool: " + P("bad.csv") + ": line 3: 4 fields, the header has 3\n" +
+                         "tmrtool: nothing written to " + P("OUT.tmr") + "\n");
+    EXPECT_EQ(Contents(out), before);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{"bad.csv", "OUT.tmr"}));
+
+    Put(Path("huge.json"), QByteArray((1 << 20) + 1, ' '));
+    const Result huge = Tmr({"import", Path("huge.json"), "-o", Path("NEW.tmr")});
+    EXPECT_EQ(huge.status, ExitFound);
+    EXPECT_NE(huge.err.find("more than 1 MiB"), std::string::npos);
+    EXPECT_FALSE(QFile::exists(Path("NEW.tmr")));
+}
+
+TEST_F(TmrTool, ImportReplacesAnExistingFileOnlyWithForce)
+{
+    Put(Path("in.json"), SampleJson);
+    const QByteArray old(FileDataSize, '\x42');
+    Put(Path("OUT.tmr"), old);
+    const Result refused = Tmr({"import", Path("in.json"), "-o", Path("OUT.tmr")});
+    EXPECT_EQ(refused.status, ExitFound);
+    EXPECT_EQ(refused.err, "tmrtool: " + P("OUT.tmr") + ": exists already; --force replaces it\n" +
+                               "tmrtool: nothing written to " + P("OUT.tmr") + "\n");
+    EXPECT_EQ(Contents(Path("OUT.tmr")), old);
+
+    EXPECT_EQ(Tmr({"import", Path("in.json"), "-o", Path("OUT.tmr"), "--force"}).status, ExitOk);
+    EXPECT_EQ(Contents(Path("OUT.tmr")), Bytes(Sample()));
+}
+
+TEST_F(TmrTool, ImportOntoAFolderOrIntoAMissingFolderFails)
+{
+    Put(Path("in.json"), SampleJson);
+    Folder("MENU0001.tmr");
+    const Result folder = Tmr({"import", Path("in.json"), "-o", Path("MENU0001.tmr"), "--force"});
+    EXPECT_EQ(folder.status, ExitTrouble);
+    EXPECT_EQ(folder.err, "tmrtool: " + P("MENU0001.tmr") + ": Is a directory\n" +
+                              "tmrtool: nothing written to " + P("MENU0001.tmr") + "\n");
+    EXPECT_TRUE(QFileInfo(Path("MENU0001.tmr")).isDir());
+
+    const Result gone = Tmr({"import", Path("in.json"), "-o", Path("gone/MENU0001.tmr")});
+    EXPECT_EQ(gone.status, ExitTrouble);
+    EXPECT_EQ(gone.err.rfind("tmrtool: " + P("gone/MENU0001.tmr") + ": ", 0), 0u) << gone.err;
+    EXPECT_NE(gone.err.find("; nothing written\n"), std::string::npos) << gone.err;
+}
+
+TEST_F(TmrTool, ImportOfAnInputThatCannotBeReadExits2)
+{
+    for (const QString& path : {Path("missing.json"), Folder("dir.json")}) {
+        const Result r = Tmr({"import", path, "-o", Path("OUT.tmr")});
+        EXPECT_EQ(r.status, ExitTrouble);
+        EXPECT_EQ(LineCount(r.err), 1u) << r.err;
+        EXPECT_EQ(r.err.rfind("tmrtool: " + path.toStdString() + ": ", 0), 0u) << r.err;
+    }
+    EXPECT_FALSE(QFile::exists(Path("OUT.tmr")));
+}
+
+TEST_F(TmrTool, ImportOntoAReadOnlyFileLeavesItAsItWas)
+{
+    ASSERT_NO_FATAL_FAILURE(RequireUnprivileged());
+    Put(Path("in.json"), SampleJson);
+    const QByteArray old(FileDataSize, '\x42');
+    Put(Path("OUT.tmr"), old);
+    ASSERT_TRUE(QFile::setPermissions(Path("OUT.tmr"), QFile::ReadOwner));
+    const Result r = Tmr({"import", Path("in.json"), "-o", Path("OUT.tmr"), "--force"});
+    EXPECT_EQ(r.status, ExitTrouble);
+    EXPECT_EQ(r.err.rfind("tmrtool: " + P("OUT.tmr") + ": ", 0), 0u) << r.err;
+    EXPECT_EQ(Contents(Path("OUT.tmr")), old);
+    EXPECT_EQ(QFile::permissions(Path("OUT.tmr")) & QFile::WriteOwner, 0);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{"in.json", "OUT.tmr"}));
+}
+
+TEST_F(TmrTool, ImportIntoAFolderThatMayNotBeWrittenChangesNothing)
+{
+    ASSERT_NO_FATAL_FAILURE(RequireUnprivileged());
+    Put(Path("in.json"), SampleJson);
+    const QByteArray old(FileDataSize, '\x42');
+    Put(Path("OUT.tmr"), old);
+    ASSERT_TRUE(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
+    const Result replace = Tmr({"import", Path("in.json"), "-o", Path("OUT.tmr"), "--force"});
+    EXPECT_EQ(replace.status, ExitTrouble);
+    EXPECT_EQ(replace.err.rfind("tmrtool: " + P("OUT.tmr") + ": ", 0), 0u) << replace.err;
+    const Result fresh = Tmr({"import", Path("in.json"), "-o", Path("NEW.tmr")});
+    EXPECT_EQ(fresh.status, ExitTrouble);
+    EXPECT_EQ(Contents(Path("OUT.tmr")), old);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{"in.json", "OUT.tmr"}));
+}
+
+TEST_F(TmrTool, FilesThatMayNotBeReadExit2WithTheSystemsReason)
+{
+    ASSERT_NO_FATAL_FAILURE(RequireUnprivileged());
+    const QString locked = File("LOCKED.tmr");
+    ASSERT_TRUE(QFile::setPermissions(locked, QFile::WriteOwner));
+    for (const char* command : {"check", "show", "export"}) {
+        const Result r = Tmr({command, locked});
+        EXPECT_EQ(r.status, ExitTrouble) << command;
+        EXPECT_NE(r.err.find("tmrtool: " + P("LOCKED.tmr") + ": Permission denied"),
+                  std::string::npos)
+            << command << ": " << r.err;
+    }
+    Put(Path("in.json"), SampleJson);
+    ASSERT_TRUE(QFile::setPermissions(Path("in.json"), QFile::WriteOwner));
+    const Result import = Tmr({"import", Path("in.json"), "-o", Path("OUT.tmr")});
+    EXPECT_EQ(import.status, ExitTrouble);
+    EXPECT_EQ(import.err, "tmrtool: " + P("in.json") + ": Permission denied\n");
+}

@@ -1,0 +1,89 @@
+#include "MenuShow.h"
+
+#include "MenuFileFormat.h"
+#include "MenuText.h"
+
+#include <algorithm>
+#include <array>
+
+namespace
+{
+
+constexpr int Columns = 7;
+using Row = std::array<std::string, Columns>;
+
+std::size_t Width(const std::string& utf8)
+{
+    return Utf8CodePoints(utf8).size();
+}
+
+std::string Pad(const std::string& text, std::size_t width, bool right)
+{
+    const std::string fill(width - std::min(width, Width(text)), ' ');
+    return right ? fill + text : text + fill;
+}
+
+} // namespace
+
+std::string ShowMenu(const std::string& file, const MenuFileBytes& bytes, ShowStyle style)
+{
+    std::vector<Row> rows;
+    rows.push_back({"item", "name", "cook", "shake", "hold", "compensation", "checksum"});
+    const int records = WholeRecords(bytes.head);
+    std::vector<bool> bad;
+    for (int i = 0; i < records; ++i) {
+        const ConstRecordBytes record(bytes.head.data() + i * RecordSize, RecordSize);
+        const MenuItem item = DecodeRecord(record);
+        const std::uint8_t expected = RecordChecksum(record);
+        bad.push_back(record[0] != expected);
+        std::string mark;
+        if (bad.back())
+            mark = (style.aligned ? "! checksum " : "") + HexByte(record[0]) + ", expected " +
+                   HexByte(expected);
+        else if (!style.aligned)
+            mark = "ok";
+        rows.push_back({std::to_string(i + 1), EscapeControls(item.Name), item.Cook, item.Duty,
+                        item.Hold, std::to_string(item.Comp), mark});
+    }
+
+    std::string out = file + "\n";
+    if (records > 0) {
+        std::array<std::size_t, Columns> widths{};
+        for (const Row& row : rows)
+            for (int c = 0; c < Columns; ++c)
+                widths[c] = std::max(widths[c], Width(row[c]));
+        for (std::size_t r = 0; r < rows.size(); ++r) {
+            const Row& row = rows[r];
+            std::string line;
+            if (style.aligned) {
+                // Numbers to the right, texts to the left; the mark needs no heading.
+                for (int c = 0; c < Columns - 1; ++c) {
+                    const bool right = r > 0 && (c == 0 || c == 5);
+                    line += Pad(row[c], widths[c], right);
+                    if (c < Columns - 2)
+                        line += "  ";
+                }
+                while (!line.empty() && line.back() == ' ')
+                    line.pop_back();
+                if (r == 0)
+                    line = Paint(line, Ansi::Bold, style.coloured);
+                else if (bad[r - 1])
+                    line += "  " + Paint(row[Columns - 1], Ansi::Red, style.coloured);
+            } else {
+                for (int c = 0; c < Columns; ++c) {
+                    if (c > 0)
+                        line += '\t';
+                    line += row[c];
+                }
+            }
+            out += line + "\n";
+        }
+    }
+    if (bytes.size != FileDataSize)
+        out += file + ": " + std::to_string(bytes.size) + " bytes, expected " +
+               std::to_string(FileDataSize) + "\n";
+    if (bytes.head.size() >= static_cast<std::size_t>(FileDataSize) &&
+        bytes.head[ReservedByteIndex] != 0)
+        out += "reserved byte 190: " + HexByte(bytes.head[ReservedByteIndex]) + "\n";
+    return out;
+}

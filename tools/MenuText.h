@@ -1,0 +1,35 @@
+// Small text helpers for tmrtool's messages: how bytes, names and other
+// values read when a person has to see exactly what a file or input holds.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// "0x91", two upper-case hex digits.
+std::string HexByte(std::uint8_t b);
+
+// The code points of `utf8`; a byte that starts no valid sequence (overlong
+// forms and surrogates included) comes out as -1 - byte, so nothing is lost.
+std::vector<std::int32_t> Utf8CodePoints(std::string_view utf8);
+bool IsValidUtf8(std::string_view utf8);
+
+// `utf8` with control characters (0-31, 127-159) and invalid bytes written as
+// \xHH, backslashes doubled, so that a terminal shows what is there.
+std::string EscapeControls(std::string_view utf8);
+// The same inside double quotes, with \" for a quote.
+std::string QuoteText(std::string_view utf8);
+
+// Terminal colours, used only when standard output is a terminal.
+namespace Ansi
+{
+inline constexpr std::string_view Red = "\033[31m";
+inline constexpr std::string_view Green = "\033[32m";
+inline constexpr std::string_view Yellow = "\033[33m";
+inline constexpr std::string_view Bold = "\033[1m";
+inline constexpr std::string_view Reset = "\033[0m";
+} // namespace Ansi
+
+// `text` wrapped in `colour` when `on`, else as it is.
+std::string Paint(std::string_view text, std::string_view colour, bool on);
