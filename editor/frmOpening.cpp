@@ -13,6 +13,7 @@
 
 #include <QCheckBox>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -77,6 +78,54 @@ protected:
     }
 };
 
+// The list of items. Its own keyboard move selects the new line twice, the
+// second time after item selection may already have returned to the previous
+// line; moving here selects once, just as choosing a line from code does.
+class ItemList : public QListWidget
+{
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        CursorAction action{};
+        switch (event->key()) {
+        case Qt::Key_Up:
+            action = MoveUp;
+            break;
+        case Qt::Key_Down:
+            action = MoveDown;
+            break;
+        case Qt::Key_Left:
+            action = MoveLeft;
+            break;
+        case Qt::Key_Right:
+            action = MoveRight;
+            break;
+        case Qt::Key_Home:
+            action = MoveHome;
+            break;
+        case Qt::Key_End:
+            action = MoveEnd;
+            break;
+        case Qt::Key_PageUp:
+            action = MovePageUp;
+            break;
+        case Qt::Key_PageDown:
+            action = MovePageDown;
+            break;
+        default:
+            QListWidget::keyPressEvent(event);
+            return;
+        }
+        const QModelIndex next = moveCursor(action, event->modifiers());
+        if (next.isValid() && next.row() != currentRow())
+            setCurrentRow(next.row());
+        event->accept();
+    }
+};
+
 Qt::Alignment ToAlignment(TextAlign align)
 {
     switch (align) {
@@ -133,7 +182,7 @@ void frmOpening::BuildControls()
             break;
         }
         case ControlKind::List:
-            lstItems = new QListWidget(this);
+            lstItems = new ItemList(this);
             lstItems->setSelectionMode(QAbstractItemView::SingleSelection);
             lstItems->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
             widget = lstItems;
