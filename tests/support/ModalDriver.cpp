@@ -37,7 +37,17 @@ void Poll()
     d.lastHandled = modal;
     ModalAction action = std::move(d.queue.front());
     d.queue.pop_front();
-    action(modal);
+    // Act from a posted call rather than from this timer: a button that opens
+    // another modal dialog starts a nested event loop, in which this timer
+    // would never fire again while its own timeout is still running.
+    QPointer<QWidget> target = modal;
+    QMetaObject::invokeMethod(
+        qApp,
+        [action = std::move(action), target] {
+            if (target)
+                action(target);
+        },
+        Qt::QueuedConnection);
 }
 
 void EnsureTimer()

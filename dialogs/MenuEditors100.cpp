@@ -1,0 +1,44 @@
+#include "MenuEditors100.h"
+
+#include "frmMEDrvDirFil100.h"
+#include "frmMEMessage100.h"
+
+#include <QApplication>
+
+std::int16_t MsgStyle = 0;
+QString MsgText;
+std::uint32_t MsgColor = 0;
+std::int16_t MsgResult = 0;
+std::int32_t FormCenterX = 0;
+std::int32_t FormCenterY = 0;
+
+std::int16_t ChooserMode = 0;
+QString ChooserFolder;
+QString ChooserExtension;
+QString ChosenFileName;
+
+namespace
+{
+
+// The window that asks: a modal dialog shown at the moment (the chooser over
+// which a message appears) before the active window.
+QWidget* AskingWindow()
+{
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    return QApplication::activeWindow();
+}
+
+} // namespace
+
+void ShowMessageDialog()
+{
+    frmMEMessage100 form(AskingWindow());
+    form.exec();
+}
+
+void ShowFileChooser()
+{
+    frmMEDrvDirFil100 form(AskingWindow());
+    form.exec();
+}
