@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QTest>
 
@@ -78,6 +79,20 @@ protected:
             image += Bytes(EmptyRecord);
         image += char(0x33);
         return image;
+    }
+
+    // Chooses a listed file with the mouse, as an operator reads a menu.
+    void AnswerChooserByClick(const QString& fileName)
+    {
+        OnNextModal([fileName](QWidget* chooser) {
+            auto* files = chooser->findChild<QListWidget*>(QStringLiteral("lstFile"));
+            ASSERT_NE(files, nullptr);
+            const auto found = files->findItems(fileName, Qt::MatchExactly);
+            ASSERT_EQ(found.size(), 1) << fileName.toStdString() << " is not listed";
+            QTest::mouseClick(files->viewport(), Qt::LeftButton, {},
+                              files->visualItemRect(found.first()).center());
+            testing_support::Press(chooser, QStringLiteral("OK"));
+        });
     }
 
     // Expects the platform's critical box with exactly this text, and
@@ -201,7 +216,7 @@ TEST_F(FileCommandsTest, GetMenuReadsTheFileAndChoosesItemOne)
     ASSERT_EQ(BackColor(Cook()), ColorRed);
 
     Answer("YES");
-    AnswerChooser("BREAKFST");
+    AnswerChooserByClick("BREAKFST.tmr");
     Press(2);
     EXPECT_EQ(PendingModalActions(), 0);
     EXPECT_EQ(ItemMemory[0], (MenuItem{"FRIES", "3:00", "0:30", "7:00", 1}));
