@@ -187,11 +187,9 @@ void frmOpening::BuildControls()
             lstItems->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
             widget = lstItems;
             break;
-        case ControlKind::TextBox: {
-            auto* edit = new QLineEdit(caption, this);
-            widget = edit;
+        case ControlKind::TextBox:
+            widget = new QLineEdit(caption, this);
             break;
-        }
         case ControlKind::CheckBox:
             chkComp = new QCheckBox(caption, this);
             chkComp->setChecked(true);
