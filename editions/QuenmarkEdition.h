@@ -7,10 +7,10 @@
 namespace quenmark_edition
 {
 
-inline constexpr FontSpec WindowFont{"MS Sans Serif", 9.75};
-inline constexpr FontSpec ButtonFont{"MS Sans Serif", 12};
-inline constexpr FontSpec FieldFont{"MS Sans Serif", 13.5};
-inline constexpr FontSpec ListFont{"Courier", 15};
+inline constexpr LayoutFont WindowFont{"MS Sans Serif", 9.75};
+inline constexpr LayoutFont ButtonFont{"MS Sans Serif", 12};
+inline constexpr LayoutFont FieldFont{"MS Sans Serif", 13.5};
+inline constexpr LayoutFont ListFont{"Courier", 15};
 
 using enum ControlKind;
 using enum TextAlign;

@@ -7,9 +7,9 @@
 namespace vessquen_edition
 {
 
-inline constexpr FontSpec WindowFont{"MS Sans Serif", 9.75};
-inline constexpr FontSpec ButtonFont{"MS Sans Serif", 8.25};
-inline constexpr FontSpec ListFont{"Courier", 9.75};
+inline constexpr LayoutFont WindowFont{"MS Sans Serif", 9.75};
+inline constexpr LayoutFont ButtonFont{"MS Sans Serif", 8.25};
+inline constexpr LayoutFont ListFont{"Courier", 9.75};
 
 using enum ControlKind;
 using enum TextAlign;

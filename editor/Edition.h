@@ -8,7 +8,7 @@
 #include <span>
 #include <string_view>
 
-struct FontSpec {
+struct LayoutFont {
     std::string_view Face;
     double Points = 0;
 };
@@ -27,7 +27,7 @@ struct ControlLayout {
     int Top = 0;
     int Width = 0;
     int Height = 0;
-    FontSpec Font;
+    LayoutFont Font;
     int TabIndex = -1;
     TextAlign Align = TextAlign::Left;
     bool Border = false;
@@ -45,7 +45,7 @@ struct LineLayout {
 struct LayoutTable {
     int ClientWidth = 0;
     int ClientHeight = 0;
-    FontSpec WindowFont;
+    LayoutFont WindowFont;
     std::span<const ControlLayout> Controls;
     std::span<const LineLayout> Lines;
 };

@@ -44,10 +44,10 @@ QString ToQString(std::string_view s)
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-QFont MakeFont(const FontSpec& spec, bool fixedPitch)
+QFont MakeFont(const LayoutFont& wanted, bool fixedPitch)
 {
-    QFont font(ToQString(spec.Face));
-    font.setPointSizeF(spec.Points);
+    QFont font(ToQString(wanted.Face));
+    font.setPointSizeF(wanted.Points);
     font.setWeight(QFont::Normal);
     font.setItalic(false);
     // The named faces are rarely installed; the hint picks a like face.
