@@ -36,7 +36,7 @@ run: build
 	@if [ -x $(BUILD_DIR)/bin/$(EDITION) ]; then \
 	    exec $(BUILD_DIR)/bin/$(EDITION); \
 	else \
-	    echo "$(EDITION) is not built yet: the editor is still to come."; \
+	    echo "No program $(EDITION): EDITION is quenmark (the default) or vessquen."; exit 1; \
 	fi
 
 clean:

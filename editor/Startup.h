@@ -1,0 +1,26 @@
+// Program start-up: FileData, the menu folder, and the editor window, for the
+// edition the program was built with.
+#pragma once
+
+#include "Edition.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+class frmOpening;
+
+// The value of an environment variable, nullopt when it is unset.
+using EnvironmentLookup = std::function<std::optional<std::string>(std::string_view name)>;
+std::optional<std::string> ProcessEnvironment(std::string_view name);
+
+// Zeroes FileData, sets MenuFolder by the edition's rule (testing for the
+// folder and creating it when the edition prepares it) and shows the editor
+// window, modeless. Returns the window, or nullptr when start-up failed; the
+// failure has then been shown as "Initialization Error #" and its reason.
+frmOpening* Startup(const Edition& edition,
+                    const EnvironmentLookup& environment = ProcessEnvironment);
+
+// The whole program: start-up, then the event loop until the editor closes.
+int RunEdition(const Edition& edition, int argc, char** argv);

@@ -1,0 +1,79 @@
+// The editor window: the list of the ten menu items, the fields of the item
+// being edited, and the six commands of the button array cmdBut. The window is
+// built from the edition's layout table; its procedures work on the
+// process-wide state of Global_data and the dialogs' request variables.
+#pragma once
+
+#include "Edition.h"
+
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+class frmOpening : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit frmOpening(const Edition& edition, QWidget* parent = nullptr);
+
+    // Enables (1) or disables (0) the five item fields.
+    void FieldSetup(std::int16_t what);
+    // Sets command buttons 1 to 5 for no item chosen (0) or an item being
+    // edited (1); button 0 is never touched.
+    void ButtonSetup(std::int16_t what);
+    // Rebuilds the list for an empty menu (0) or from the store after a read
+    // (1), and puts the window back into the no-item-chosen state.
+    void SetupOpeningForm(std::int16_t how);
+    // Records the window's middle, in screen twips, as the dialog anchor.
+    void SetOpeningFormCenter();
+
+    bool ItemGetFromMemory(std::int16_t menitem);
+    bool ItemSaveToMemory(std::int16_t menu);
+    QString UpdateItemListEntry(std::int16_t curMI);
+    // Checks the four text fields, painting the invalid ones red.
+    bool ValidateItemEntries();
+    void SaveToFile();
+
+    // Event handlers.
+    void cmdBut_Click(std::int16_t index);
+    void lstItems_Click();
+    void chkComp_Click();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildControls();
+    void Form_Load();
+    std::int16_t AskMessage(std::int16_t style, std::uint32_t color, const QString& text);
+    void ShowInvalidEntries();
+    void ResetFieldColors();
+    // Selects a list line from code without running item selection for it.
+    void ReselectListLine(std::int16_t line);
+    void ReplaceListLine(std::int16_t line);
+    void SetMenuItemCaption(std::int16_t k);
+    bool LoadMenuFromFile();
+
+    const Edition& edition_;
+    std::array<QPushButton*, 6> cmdBut{};
+    QListWidget* lstItems = nullptr;
+    QLineEdit* txtName = nullptr;
+    QLineEdit* txtCook = nullptr;
+    QLineEdit* txtDuty = nullptr;
+    QLineEdit* txtHold = nullptr;
+    QCheckBox* chkComp = nullptr;
+    QLabel* lblMenuItem = nullptr;
+
+    // The compensation value of the loaded item, written back as it was while
+    // the box stays in its third state.
+    std::int16_t loadedComp_ = 1;
+    bool pressOnSelectedLine_ = false;
+};

@@ -1,0 +1,201 @@
+// The item commands of the editor window: Save Item, Clear Item, New Menu,
+// and the question of Get Menu from File.
+#include "EditorTestSupport.h"
+
+#include "Global_data.h"
+#include "MenuEditors100.h"
+#include "ModalDriver.h"
+#include "QuenmarkEdition.h"
+#include "VbColor.h"
+
+#include <QTest>
+
+using namespace editor_testing;
+using namespace testing_support;
+
+namespace
+{
+
+const QString ClearQuestion =
+    QStringLiteral("\r\nAre you sure you want to\r\nclear ALL Item information ?");
+const QString GetQuestion = QStringLiteral(
+    "\r\nALL Current Item Information\r\nwill be deleted. Do you want to continue ?");
+
+class EditorCommandsTest : public EditorTest
+{
+protected:
+    void SetUp() override
+    {
+        Start(QuenmarkEdition);
+        ItemMemory[4] = MenuItem{"FRIES", "3:00", "0:30", "7:00", 1};
+        ItemMemory[9] = MenuItem{"NUGGETS", "4:00", "1:00", "9:00", 0};
+        window->SetupOpeningForm(1);
+        ChooseLine(4);
+        ChooseLine(4); // now loaded
+        ASSERT_EQ(Name()->text(), QStringLiteral("FRIES"));
+    }
+
+    void ExpectQuestion(const QString& text)
+    {
+        EXPECT_EQ(MsgStyle, 17);
+        EXPECT_EQ(MsgColor, ColorYellow);
+        EXPECT_EQ(MsgText, text);
+    }
+
+    void MarkCookRed()
+    {
+        Retype(Cook(), "0:10");
+        Answer("OK");
+        Press(3);
+        ASSERT_EQ(BackColor(Cook()), ColorRed);
+    }
+};
+
+TEST_F(EditorCommandsTest, SaveItemStoresValidEntries)
+{
+    TypeItem("chips", "2:00", "0:20", "5:00");
+    QTest::mouseClick(Comp(), Qt::LeftButton);
+    Press(3);
+    EXPECT_EQ(ItemMemory[4], (MenuItem{"CHIPS", "2:00", "0:20", "5:00", 0}));
+    EXPECT_EQ(ListLines()[4], QStringLiteral("5  CHIPS"));
+    EXPECT_EQ(ItemChanged, FlagFalse);
+    EXPECT_EQ(Name()->text(), QStringLiteral("CHIPS"));
+    EXPECT_EQ(Caption()->text(), QStringLiteral("Current Menu Item  -  5"));
+
+    // The store keeps the text as typed: a leading zero stays until a file
+    // round trip makes it canonical.
+    Retype(Cook(), "02:00");
+    Press(3);
+    EXPECT_EQ(ItemMemory[4].Cook, "02:00");
+}
+
+TEST_F(EditorCommandsTest, SaveItemWithInvalidEntriesStoresNothing)
+{
+    Retype(Name(), "ABCDEFGHIJK");
+    Answer("OK");
+    Press(3);
+    EXPECT_EQ(MsgStyle, 16);
+    EXPECT_EQ(MsgColor, ColorRed);
+    EXPECT_EQ(MsgText, QStringLiteral("\r\nInvalid Entry(s)."));
+    EXPECT_EQ(ItemMemory[4].Name, "FRIES");
+    EXPECT_EQ(BackColor(Name()), ColorRed);
+    EXPECT_EQ(Name()->text(), QStringLiteral("ABCDEFGHIJK"));
+    EXPECT_EQ(ItemChanged, FlagTrue);
+}
+
+TEST_F(EditorCommandsTest, SaveItemValidatesWithoutChangesToo)
+{
+    ChooseLine(2); // an empty item: its cook time is empty
+    ASSERT_EQ(ItemChanged, FlagFalse);
+    Answer("OK");
+    Press(3);
+    EXPECT_EQ(MsgText, QStringLiteral("\r\nInvalid Entry(s)."));
+    EXPECT_EQ(BackColor(Cook()), ColorRed);
+    EXPECT_EQ(ItemChanged, FlagFalse) << "stays as it was";
+}
+
+TEST_F(EditorCommandsTest, ListLinesKeepNamesInOneColumn)
+{
+    ChooseLine(9);
+    Retype(Name(), "ABCDEFGHIJ");
+    Press(3);
+    EXPECT_EQ(ListLines()[9], QStringLiteral("10 ABCDEFGHIJ"));
+    ChooseLine(0);
+    TypeItem("A", "1:00", "0:00", "0:00");
+    Press(3);
+    EXPECT_EQ(ListLines()[0], QStringLiteral("1  A"));
+}
+
+TEST_F(EditorCommandsTest, ClearItemAnsweredNoChangesNothing)
+{
+    Retype(Hold(), "8:00");
+    Answer("NO");
+    Press(4);
+    ExpectQuestion(ClearQuestion);
+    EXPECT_EQ(ItemMemory[4].Name, "FRIES");
+    EXPECT_EQ(Hold()->text(), QStringLiteral("8:00"));
+    EXPECT_EQ(ItemChanged, FlagTrue);
+    EXPECT_EQ(ListLines()[4], QStringLiteral("5  FRIES"));
+}
+
+TEST_F(EditorCommandsTest, ClearItemEmptiesTheItem)
+{
+    MarkCookRed();
+    Answer("YES");
+    Press(4);
+    ExpectQuestion(ClearQuestion);
+    EXPECT_EQ(ItemMemory[4], MenuItem{}) << "times cleared to empty, not 0:00";
+    EXPECT_EQ(Name()->text(), QString());
+    EXPECT_EQ(Cook()->text(), QString());
+    EXPECT_EQ(Duty()->text(), QStringLiteral("0:00"));
+    EXPECT_EQ(Hold()->text(), QStringLiteral("0:00"));
+    EXPECT_EQ(Comp()->checkState(), Qt::Checked);
+    EXPECT_EQ(ItemChanged, FlagFalse);
+    EXPECT_EQ(ListLines()[4], QStringLiteral("5  "));
+    EXPECT_EQ(CurrentItem, 4);
+    EXPECT_EQ(Caption()->text(), QStringLiteral("Current Menu Item  -  5"));
+    EXPECT_EQ(BackColor(Cook()), ColorWindowBackground);
+
+    ChooseLine(9);
+    ChooseLine(4);
+    EXPECT_EQ(Duty()->text(), QStringLiteral("0:00"));
+}
+
+TEST_F(EditorCommandsTest, NewMenuAnsweredNoChangesNothing)
+{
+    Answer("NO");
+    Press(5);
+    ExpectQuestion(ClearQuestion);
+    EXPECT_EQ(ItemMemory[9].Name, "NUGGETS");
+    EXPECT_EQ(CurrentItem, 4);
+}
+
+TEST_F(EditorCommandsTest, NewMenuEndsOnAnEmptyItemOne)
+{
+    FileData[190] = 0x5A;
+    MenuFolder = "/somewhere";
+    MarkCookRed();
+    Answer("YES");
+    Press(5);
+    ExpectQuestion(ClearQuestion);
+    for (const MenuItem& item : ItemMemory)
+        EXPECT_EQ(item, MenuItem{});
+    EXPECT_EQ(ListLines(), QStringList({"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}));
+    EXPECT_EQ(CurrentItem, 0);
+    EXPECT_EQ(List()->currentRow(), 0);
+    EXPECT_TRUE(List()->item(0)->isSelected());
+    EXPECT_EQ(Caption()->text(), QStringLiteral("Current Menu Item  -  1"));
+    EXPECT_EQ(Name()->text(), QString());
+    EXPECT_EQ(Cook()->text(), QString());
+    EXPECT_TRUE(Name()->isEnabled());
+    EXPECT_TRUE(Button(3)->isEnabled());
+    EXPECT_EQ(ItemChanged, FlagFalse);
+    EXPECT_EQ(BackColor(Cook()), ColorWindowBackground);
+    EXPECT_EQ(FileData[190], 0x5A) << "New Menu leaves the file image alone";
+    EXPECT_EQ(MenuFolder, "/somewhere");
+}
+
+TEST_F(EditorCommandsTest, NewMenuFromItemOneStillLoadsIt)
+{
+    ChooseLine(0);
+    TypeItem("A", "1:00", "0:00", "0:00");
+    Press(3);
+    Answer("YES");
+    Press(5);
+    EXPECT_EQ(Name()->text(), QString());
+    EXPECT_EQ(ListLines()[0], QStringLiteral("1"));
+}
+
+TEST_F(EditorCommandsTest, GetMenuAnsweredNoOpensNoChooser)
+{
+    Retype(Name(), "EDITED");
+    Answer("NO");
+    Press(2);
+    EXPECT_EQ(PendingModalActions(), 0);
+    ExpectQuestion(GetQuestion);
+    EXPECT_EQ(Name()->text(), QStringLiteral("EDITED"));
+    EXPECT_EQ(ItemChanged, FlagTrue);
+    EXPECT_EQ(ItemMemory[4].Name, "FRIES");
+}
+
+} // namespace

@@ -1,0 +1,78 @@
+// Driving the real editor window from tests: start-up with a made-up
+// environment, the window's controls by name, choosing list lines with the
+// mouse, typing and pressing buttons. Every test ends with the editor closed,
+// no window left and the process-wide state back to its start.
+#pragma once
+
+#include "Edition.h"
+#include "Startup.h"
+#include "frmOpening.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+namespace editor_testing
+{
+
+EnvironmentLookup FakeEnvironment(std::map<std::string, std::string> values);
+
+// Everything that lives for the whole run, as a fresh program has it.
+void ResetProcessState();
+
+// Closes what is left, drops queued dialog answers and checks that no
+// top-level window remains.
+void CloseEverything();
+
+class EditorTest : public ::testing::Test
+{
+protected:
+    void TearDown() override;
+
+    // Starts the program of `edition` with HOME (and USERPROFILE) pointing
+    // into a fresh temporary folder.
+    void Start(const Edition& edition);
+
+    QListWidget* List() const;
+    QLineEdit* Field(const char* name) const;
+    QLineEdit* Name() const { return Field("txtName"); }
+    QLineEdit* Cook() const { return Field("txtCook"); }
+    QLineEdit* Duty() const { return Field("txtDuty"); }
+    QLineEdit* Hold() const { return Field("txtHold"); }
+    QCheckBox* Comp() const;
+    QPushButton* Button(int index) const;
+    QLabel* Caption() const;
+    QStringList ListLines() const;
+
+    // The operator's actions.
+    void ChooseLine(int row);
+    void Press(int index);
+    void Type(QLineEdit* field, const QString& text);
+    void Retype(QLineEdit* field, const QString& text);
+    // Types a whole item into the fields of the chosen line (not stored).
+    void TypeItem(const QString& name, const QString& cook, const QString& duty,
+                  const QString& hold);
+
+    // Queues a press of `caption` on the next dialog; the request the editor
+    // made stays in MsgStyle, MsgColor and MsgText for the test to check.
+    void Answer(const QString& caption);
+    // Queues the chooser: types `name` and presses OK, or Cancel when empty.
+    void AnswerChooser(const QString& name);
+
+    QPointer<frmOpening> window;
+    QTemporaryDir home;
+    QString menuFolder() const;
+};
+
+} // namespace editor_testing
