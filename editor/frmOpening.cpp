@@ -126,11 +126,12 @@ protected:
     }
 };
 
+// The alignment is across the label only; every label's text starts at its top.
 Qt::Alignment ToAlignment(TextAlign align)
 {
     switch (align) {
     case TextAlign::Center:
-        return Qt::AlignHCenter | Qt::AlignVCenter;
+        return Qt::AlignHCenter | Qt::AlignTop;
     case TextAlign::Right:
         return Qt::AlignRight | Qt::AlignTop;
     case TextAlign::Left:

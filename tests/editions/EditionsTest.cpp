@@ -105,6 +105,10 @@ TEST_P(LayoutTest, BuiltWindowMatchesItsTable)
                          : c.Align == TextAlign::Center ? Qt::AlignHCenter
                                                         : Qt::AlignLeft);
         }
+        if (auto* label = qobject_cast<QLabel*>(w)) {
+            EXPECT_EQ(label->alignment() & Qt::AlignVertical_Mask, Qt::AlignTop)
+                << "a label's text starts at its top, centred or not";
+        }
     }
     for (const LineLayout& l : layout.Lines) {
         const QString name =
