@@ -57,13 +57,25 @@ QFont MakeFont(const LayoutFont& wanted, bool fixedPitch)
 }
 
 // A command button whose caption wraps onto more lines when it is wider than
-// the button, as the small layout's long captions need.
+// the button, as the small layout's long captions need. Enter chooses the
+// button that has the focus, as Space does; outside a dialog a push button
+// would let Enter pass.
 class CommandButton : public QPushButton
 {
 public:
     using QPushButton::QPushButton;
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+            click();
+            event->accept();
+            return;
+        }
+        QPushButton::keyPressEvent(event);
+    }
+
     void paintEvent(QPaintEvent*) override
     {
         QStylePainter painter(this);

@@ -186,6 +186,19 @@ TEST_F(EditorCommandsTest, NewMenuFromItemOneStillLoadsIt)
     EXPECT_EQ(ListLines()[0], QStringLiteral("1"));
 }
 
+TEST_F(EditorCommandsTest, EnterChoosesTheFocusedButtonAsSpaceDoes)
+{
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+        MsgText.clear();
+        Answer("NO");
+        Button(4)->setFocus();
+        QTest::keyClick(Button(4), key);
+        EXPECT_EQ(PendingModalActions(), 0) << "key " << key << " did not choose Clear Item";
+        ExpectQuestion(ClearQuestion);
+    }
+    EXPECT_EQ(ItemMemory[4].Name, "FRIES");
+}
+
 TEST_F(EditorCommandsTest, GetMenuAnsweredNoOpensNoChooser)
 {
     Retype(Name(), "EDITED");
