@@ -32,8 +32,10 @@ void ModalForm::Place()
 void ModalForm::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        // A held Enter that opened this dialog from the window behind it keeps
+        // repeating here, and must not answer for the operator.
         if (auto* button = qobject_cast<QPushButton*>(focusWidget());
-            button && button->isVisible() && button->isEnabled())
+            button && button->isVisible() && button->isEnabled() && !event->isAutoRepeat())
             button->click();
         event->accept();
         return;

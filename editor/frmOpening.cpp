@@ -69,7 +69,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override
     {
         if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-            click();
+            // Space chooses once however long it is held; so does Enter.
+            if (!event->isAutoRepeat())
+                click();
             event->accept();
             return;
         }

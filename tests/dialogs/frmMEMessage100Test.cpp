@@ -260,6 +260,17 @@ TEST_F(MessageDialog, EnterPressesOnlyTheFocusedButton)
     });
     EXPECT_EQ(MsgResult, 1);
 
+    // The repeats of a held Enter press nothing.
+    MsgResult = -7;
+    ShowAndAnswer(17, ColorYellow, "\r\nSure?", [](QWidget* d) {
+        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r", true);
+        QApplication::sendEvent(d->focusWidget(), &repeat);
+        EXPECT_TRUE(d->isVisible());
+        EXPECT_EQ(MsgResult, -7);
+        Press(d, "NO");
+    });
+    EXPECT_EQ(MsgResult, 2);
+
     // Enter with the focus on no button (sent to the window itself) does nothing.
     ShowAndAnswer(0, ColorRed, "\r\nx", [](QWidget* d) {
         d->findChild<QPushButton*>("cmdBut_0")->clearFocus();

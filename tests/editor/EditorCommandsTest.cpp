@@ -8,6 +8,8 @@
 #include "QuenmarkEdition.h"
 #include "VbColor.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QTest>
 
 using namespace editor_testing;
@@ -197,6 +199,27 @@ TEST_F(EditorCommandsTest, EnterChoosesTheFocusedButtonAsSpaceDoes)
         ExpectQuestion(ClearQuestion);
     }
     EXPECT_EQ(ItemMemory[4].Name, "FRIES");
+
+    // Enter held down on New Menu: its repeats reach the question, which waits
+    // for the operator's own answer.
+    bool stillAsking = false;
+    OnNextModal([&stillAsking](QWidget* question) {
+        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r", true);
+        QApplication::sendEvent(question->focusWidget(), &repeat);
+        stillAsking = question->isVisible();
+        if (stillAsking)
+            testing_support::Press(question, QStringLiteral("NO"));
+    });
+    QTest::keyClick(Button(5), Qt::Key_Return);
+    EXPECT_TRUE(stillAsking);
+    EXPECT_EQ(ItemMemory[4].Name, "FRIES");
+
+    // Back in the editor the repeats choose no button either.
+    Answer("NO");
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r", true);
+    QApplication::sendEvent(Button(4), &repeat);
+    EXPECT_EQ(PendingModalActions(), 1) << "a repeated Enter chose Clear Item";
+    ResetModalDriver();
 }
 
 TEST_F(EditorCommandsTest, GetMenuAnsweredNoOpensNoChooser)
