@@ -31,6 +31,10 @@ FileResult ReadMenuFile(const QString& path, std::span<std::uint8_t, FileDataSiz
         return Failure(QStringLiteral("Is a directory"));
     if (!info.exists())
         return Failure(QStringLiteral("No such file"));
+    // A pipe would wait for a writer, for ever if none comes, and a device is
+    // no menu.
+    if (!info.isFile())
+        return Failure(QStringLiteral("Not a regular file"));
 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))

@@ -6,6 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <future>
+
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -124,6 +128,29 @@ TEST_F(MenuFileAccess, AFolderIsNeitherReadNorReplaced)
     ExpectUntouched();
     EXPECT_FALSE(WriteMenuFile(path, sample).ok);
     EXPECT_TRUE(QFileInfo(path).isDir());
+}
+
+TEST_F(MenuFileAccess, APipeOrADeviceIsNoMenuFile)
+{
+    // Opening a pipe for reading waits for a writer, for ever if none comes.
+    const QString pipe = Path("PIPE0001.tmr");
+    const QByteArray pipeName = QFile::encodeName(pipe);
+    ASSERT_EQ(mkfifo(pipeName.constData(), 0600), 0);
+    auto reading = std::async(std::launch::async, [&] { return ReadMenuFile(pipe, untouched); });
+    if (reading.wait_for(std::chrono::seconds(5)) == std::future_status::timeout) {
+        ADD_FAILURE() << "reading a pipe waits for a writer";
+        close(open(pipeName.constData(), O_WRONLY));
+    }
+    const FileResult r = reading.get();
+    EXPECT_FALSE(r.ok);
+    EXPECT_FALSE(r.error.isEmpty());
+    ExpectUntouched();
+
+    // A device that reads as endless zeros is no menu either.
+    if (QFileInfo::exists(QStringLiteral("/dev/zero"))) {
+        EXPECT_FALSE(ReadMenuFile(QStringLiteral("/dev/zero"), untouched).ok);
+        ExpectUntouched();
+    }
 }
 
 TEST_F(MenuFileAccess, EachFailingWriteStageLeavesTheOldFileAndNoLeftovers)
