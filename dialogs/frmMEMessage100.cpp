@@ -1,5 +1,6 @@
 #include "frmMEMessage100.h"
 
+#include "Fonts.h"
 #include "MenuEditors100.h"
 #include "Twips.h"
 #include "VbColor.h"
@@ -63,9 +64,7 @@ StyleRow StyleOf(std::int16_t style)
 
 QFont MessageFont()
 {
-    QFont font(QStringLiteral("MS Sans Serif"), 12);
-    font.setStyleHint(QFont::SansSerif);
-    return font;
+    return DesignFont(QStringLiteral("MS Sans Serif"), 12);
 }
 
 // Line breaks arrive as CR LF; the label breaks lines on LF.

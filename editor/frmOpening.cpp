@@ -1,6 +1,7 @@
 #include "frmOpening.h"
 
 #include "EntryRules.h"
+#include "Fonts.h"
 #include "Global_data.h"
 #include "KeyFilters.h"
 #include "KeyPressHandler.h"
@@ -21,6 +22,7 @@
 #include <QPushButton>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <QStyledItemDelegate>
 #include <QWindow>
 
 #include <algorithm>
@@ -46,14 +48,7 @@ QString ToQString(std::string_view s)
 
 QFont MakeFont(const LayoutFont& wanted, bool fixedPitch)
 {
-    QFont font(ToQString(wanted.Face));
-    font.setPointSizeF(wanted.Points);
-    font.setWeight(QFont::Normal);
-    font.setItalic(false);
-    // The named faces are rarely installed; the hint picks a like face.
-    font.setStyleHint(fixedPitch ? QFont::TypeWriter : QFont::SansSerif);
-    font.setFixedPitch(fixedPitch);
-    return font;
+    return DesignFont(ToQString(wanted.Face), wanted.Points, fixedPitch);
 }
 
 // A command button whose caption wraps onto more lines when it is wider than
@@ -133,10 +128,28 @@ protected:
             QListWidget::keyPressEvent(event);
             return;
         }
-        const QModelIndex next = moveCursor(action, event->modifiers());
-        if (next.isValid() && next.row() != currentRow())
+        // Before any line is chosen the current line is only marked, not
+        // chosen: the first move up or down chooses it rather than its neighbour.
+        const bool noneChosen = selectedItems().isEmpty();
+        QModelIndex next = moveCursor(action, event->modifiers());
+        if (noneChosen && (action == MoveUp || action == MoveDown) && currentIndex().isValid())
+            next = currentIndex();
+        if (next.isValid() && (noneChosen || next.row() != currentRow()))
             setCurrentRow(next.row());
         event->accept();
+    }
+};
+
+// Lines of the item list are as high as the font and no higher, so that all
+// ten fit the list's height, as they did in the design's list box.
+class TextHighRows : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        return {QStyledItemDelegate::sizeHint(option, index).width(), option.fontMetrics.height()};
     }
 };
 
@@ -199,6 +212,8 @@ void frmOpening::BuildControls()
         case ControlKind::List:
             lstItems = new ItemList(this);
             lstItems->setSelectionMode(QAbstractItemView::SingleSelection);
+            lstItems->setItemDelegate(new TextHighRows(lstItems));
+            lstItems->setUniformItemSizes(true);
             lstItems->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
             widget = lstItems;
             break;

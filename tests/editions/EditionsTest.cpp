@@ -1,6 +1,7 @@
 // The two programs side by side: captions, layouts, menu folders, the field
 // colour resets, and menu files crossing between them.
 #include "EditorTestSupport.h"
+#include "MenuItem.h"
 
 #include "Global_data.h"
 #include "MenuEditors100.h"
@@ -133,6 +134,22 @@ TEST_P(LayoutTest, BuiltWindowMatchesItsTable)
     EXPECT_TRUE(QFontInfo(List()->font()).fixedPitch()) << "names line up in the list";
     EXPECT_EQ(Caption()->frameShape(), QFrame::Box);
     EXPECT_EQ(Caption()->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+}
+
+TEST_P(LayoutTest, TextsFitTheirControlsAndAllTenLinesShow)
+{
+    Start(*GetParam());
+    const auto labels = window->findChildren<QLabel*>();
+    for (const QLabel* label : labels) {
+        if (label->text().contains(QLatin1Char('\n')) || label->wordWrap())
+            continue;
+        SCOPED_TRACE(label->objectName().toStdString());
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()),
+                  label->contentsRect().width())
+            << "a caption cut at its end reads as another word";
+    }
+    const QRect lastLine = List()->visualItemRect(List()->item(MenuItemCount - 1));
+    EXPECT_TRUE(List()->viewport()->rect().contains(lastLine)) << "item 10 needs no scrolling";
 }
 
 INSTANTIATE_TEST_SUITE_P(BothEditions, LayoutTest,

@@ -209,6 +209,17 @@ TEST_F(ItemSelectionTest, KeyboardMovesAreChoices)
     ExpectOnItem(3);
 }
 
+TEST_F(ItemSelectionTest, TheFirstMoveBeforeAnyChoiceChoosesTheMarkedLine)
+{
+    List()->setFocus();
+    ASSERT_EQ(List()->selectedItems().size(), 0);
+    const int marked = std::max(List()->currentRow(), 0);
+    if (List()->currentRow() < 0)
+        List()->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+    QTest::keyClick(List(), Qt::Key_Down);
+    ExpectOnItem(marked);
+}
+
 TEST_F(ItemSelectionTest, GivingTheListTheFocusChoosesNothing)
 {
     window->activateWindow();
