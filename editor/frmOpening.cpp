@@ -11,6 +11,8 @@
 #include "Twips.h"
 #include "VbColor.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QFrame>
 #include <QKeyEvent>
@@ -26,6 +28,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 namespace
@@ -57,13 +60,25 @@ QFont MakeFont(const LayoutFont& wanted, bool fixedPitch)
 }
 
 // A command button whose caption wraps onto more lines when it is wider than
-// the button, as the small layout's long captions need.
+// the button, as the small layout's long captions need. Enter presses it when
+// it has the focus, as Space does and as the dialogs' buttons do.
 class CommandButton : public QPushButton
 {
 public:
     using QPushButton::QPushButton;
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+            if (!event->isAutoRepeat())
+                click();
+            event->accept();
+            return;
+        }
+        QPushButton::keyPressEvent(event);
+    }
+
     void paintEvent(QPaintEvent*) override
     {
         QStylePainter painter(this);
@@ -126,6 +141,30 @@ protected:
     }
 };
 
+// A separator line of the layout. Screen readers call it a separator, which
+// they pass over, rather than an empty frame.
+class SeparatorLine : public QFrame
+{
+    Q_OBJECT
+
+public:
+    using QFrame::QFrame;
+};
+
+// Roles that Qt's own interfaces do not give: the editor is a window (Qt
+// takes a plain top-level widget for a client area), the lines separators.
+QAccessibleInterface* EditorAccessible(const QString& classname, QObject* object)
+{
+    if (!object || !object->isWidgetType())
+        return nullptr;
+    auto* widget = static_cast<QWidget*>(object);
+    if (classname == QLatin1String("frmOpening"))
+        return new QAccessibleWidget(widget, QAccessible::Window);
+    if (classname == QLatin1String("SeparatorLine"))
+        return new QAccessibleWidget(widget, QAccessible::Separator);
+    return nullptr;
+}
+
 Qt::Alignment ToAlignment(TextAlign align)
 {
     switch (align) {
@@ -138,6 +177,12 @@ Qt::Alignment ToAlignment(TextAlign align)
     }
     return Qt::AlignLeft | Qt::AlignTop;
 }
+
+// The label that names each field; the two layouts share these names.
+constexpr std::pair<const char*, const char*> FieldLabels[] = {
+    {"lstItems", "Label1"}, {"txtName", "Label7"}, {"txtCook", "Label3"},
+    {"txtDuty", "Label4"},  {"txtHold", "Label5"}, {"chkComp", "Label6"},
+};
 
 QString MenuItemName(std::int16_t item)
 {
@@ -153,6 +198,11 @@ frmOpening::frmOpening(const Edition& edition, QWidget* parent)
       edition_(edition)
 {
     setObjectName(QStringLiteral("frmOpening"));
+    static const bool accessibleRoles = [] {
+        QAccessible::installFactory(EditorAccessible);
+        return true;
+    }();
+    Q_UNUSED(accessibleRoles);
     // Closing the editor ends the program: nothing is kept once it is gone.
     setAttribute(Qt::WA_DeleteOnClose);
     BuildControls();
@@ -216,7 +266,7 @@ void frmOpening::BuildControls()
     }
 
     for (const LineLayout& l : layout.Lines) {
-        auto* line = new QFrame(this);
+        auto* line = new SeparatorLine(this);
         line->setObjectName(ToQString(l.Name));
         const bool vertical = l.X1 == l.X2;
         line->setFrameShape(vertical ? QFrame::VLine : QFrame::HLine);
@@ -239,12 +289,14 @@ void frmOpening::BuildControls()
         throw std::runtime_error("the editor layout lacks a control");
 
     // Screen readers name each field after the label beside it.
-    txtName->setAccessibleName(QStringLiteral("Item Name"));
-    txtCook->setAccessibleName(QStringLiteral("Cook Time"));
-    txtDuty->setAccessibleName(QStringLiteral("Shake Time"));
-    txtHold->setAccessibleName(QStringLiteral("Hold Time"));
-    chkComp->setAccessibleName(QStringLiteral("Compensation"));
-    lstItems->setAccessibleName(QStringLiteral("Current Menu Items"));
+    for (const auto& [field, labelName] : FieldLabels) {
+        auto* label = findChild<QLabel*>(QString::fromLatin1(labelName));
+        QWidget* control = findChild<QWidget*>(QString::fromLatin1(field));
+        if (!label || !control)
+            throw std::runtime_error("the editor layout lacks a field's label");
+        label->setBuddy(control);
+        control->setAccessibleName(label->text());
+    }
 
     std::stable_sort(tabOrder.begin(), tabOrder.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
@@ -667,3 +719,5 @@ void frmOpening::chkComp_Click()
     // the box is plainly on or off.
     chkComp->setTristate(false);
 }
+
+#include "frmOpening.moc"
