@@ -212,7 +212,6 @@ frmOpening::frmOpening(const Edition& edition, QWidget* parent)
 void frmOpening::BuildControls()
 {
     const LayoutTable& layout = edition_.EditorLayout;
-    setFont(MakeFont(layout.WindowFont, false));
     SetClientSizeTwips(this, layout.ClientWidth, layout.ClientHeight);
 
     std::vector<std::pair<int, QWidget*>> tabOrder;
@@ -278,6 +277,11 @@ void frmOpening::BuildControls()
                           vertical ? TwipsToPixels(std::abs(l.Y2 - l.Y1)) : 1);
         line->lower();
     }
+
+    // Set once the controls have their own fonts: a text box lays out its
+    // text as it is made, and every font it sees then is looked up and loaded,
+    // though in the larger layout no control draws with the window font.
+    setFont(MakeFont(layout.WindowFont, false));
 
     txtName = findChild<QLineEdit*>(QStringLiteral("txtName"));
     txtCook = findChild<QLineEdit*>(QStringLiteral("txtCook"));
