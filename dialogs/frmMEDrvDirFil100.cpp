@@ -114,6 +114,17 @@ frmMEDrvDirFil100::frmMEDrvDirFil100(QWidget* parent) : ModalForm(parent)
             setTabOrder(controls[i - 1], controls[i]);
     }
 
+    // Names for screen readers: the two lists without a label of their own
+    // get one, the others are named after the label above them.
+    lstDrive->setAccessibleName(QStringLiteral("Drive"));
+    // Where a combo box is announced by the value it shows, this tells what
+    // that value is.
+    lstDrive->setAccessibleDescription(QStringLiteral("Drive of the folders listed"));
+    lstDirectory->setAccessibleName(QStringLiteral("Folder"));
+    Label1->setBuddy(lstFile);
+    lstFile->setAccessibleName(Label1->text());
+    lblFileName->setBuddy(txtFileName);
+
     connect(lstDrive, &DriveListBox::Change, this, &frmMEDrvDirFil100::lstDrive_Change);
     connect(lstDirectory, &DirListBox::Change, this, &frmMEDrvDirFil100::lstDirectory_Change);
     connect(lstFile, &FileListBox::Click, this, &frmMEDrvDirFil100::lstFile_Click);
@@ -151,6 +162,7 @@ void frmMEDrvDirFil100::Form_Load()
     }
 
     FitPrompt(lblFileName);
+    txtFileName->setAccessibleName(lblFileName->text().simplified());
 
     lstFile->SetPattern(QStringLiteral("*.") + ChooserExtension);
     ChosenFileName.clear();

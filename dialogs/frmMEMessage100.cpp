@@ -114,6 +114,10 @@ void frmMEMessage100::Form_Load()
     const StyleRow row = StyleOf(style_);
 
     lblInformation->setText(LabelText(MsgText));
+    // A screen reader announces the dialog with its message, read as one line.
+    const QString spoken = lblInformation->text().simplified();
+    lblInformation->setAccessibleName(spoken);
+    setAccessibleDescription(spoken);
     SetBackColor(lblInformation, row.forceRed ? ColorRed : MsgColor);
     for (std::size_t i = 0; i < cmdBut.size(); ++i)
         cmdBut[i]->setVisible(row.shown[i]);

@@ -12,6 +12,8 @@
 #include "Twips.h"
 #include "VbColor.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QFrame>
 #include <QKeyEvent>
@@ -28,6 +30,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 namespace
@@ -52,9 +55,8 @@ QFont MakeFont(const LayoutFont& wanted, bool fixedPitch)
 }
 
 // A command button whose caption wraps onto more lines when it is wider than
-// the button, as the small layout's long captions need. Enter chooses the
-// button that has the focus, as Space does; outside a dialog a push button
-// would let Enter pass.
+// the button, as the small layout's long captions need. Enter presses it when
+// it has the focus, as Space does and as the dialogs' buttons do.
 class CommandButton : public QPushButton
 {
 public:
@@ -153,6 +155,30 @@ public:
     }
 };
 
+// A separator line of the layout. Screen readers call it a separator, which
+// they pass over, rather than an empty frame.
+class SeparatorLine : public QFrame
+{
+    Q_OBJECT
+
+public:
+    using QFrame::QFrame;
+};
+
+// Roles that Qt's own interfaces do not give: the editor is a window (Qt
+// takes a plain top-level widget for a client area), the lines separators.
+QAccessibleInterface* EditorAccessible(const QString& classname, QObject* object)
+{
+    if (!object || !object->isWidgetType())
+        return nullptr;
+    auto* widget = static_cast<QWidget*>(object);
+    if (classname == QLatin1String("frmOpening"))
+        return new QAccessibleWidget(widget, QAccessible::Window);
+    if (classname == QLatin1String("SeparatorLine"))
+        return new QAccessibleWidget(widget, QAccessible::Separator);
+    return nullptr;
+}
+
 // The alignment is across the label only; every label's text starts at its top.
 Qt::Alignment ToAlignment(TextAlign align)
 {
@@ -166,6 +192,12 @@ Qt::Alignment ToAlignment(TextAlign align)
     }
     return Qt::AlignLeft | Qt::AlignTop;
 }
+
+// The label that names each field; the two layouts share these names.
+constexpr std::pair<const char*, const char*> FieldLabels[] = {
+    {"lstItems", "Label1"}, {"txtName", "Label7"}, {"txtCook", "Label3"},
+    {"txtDuty", "Label4"},  {"txtHold", "Label5"}, {"chkComp", "Label6"},
+};
 
 QString MenuItemName(std::int16_t item)
 {
@@ -181,6 +213,11 @@ frmOpening::frmOpening(const Edition& edition, QWidget* parent)
       edition_(edition)
 {
     setObjectName(QStringLiteral("frmOpening"));
+    static const bool accessibleRoles = [] {
+        QAccessible::installFactory(EditorAccessible);
+        return true;
+    }();
+    Q_UNUSED(accessibleRoles);
     // Closing the editor ends the program: nothing is kept once it is gone.
     setAttribute(Qt::WA_DeleteOnClose);
     BuildControls();
@@ -190,7 +227,6 @@ frmOpening::frmOpening(const Edition& edition, QWidget* parent)
 void frmOpening::BuildControls()
 {
     const LayoutTable& layout = edition_.EditorLayout;
-    setFont(MakeFont(layout.WindowFont, false));
     SetClientSizeTwips(this, layout.ClientWidth, layout.ClientHeight);
 
     std::vector<std::pair<int, QWidget*>> tabOrder;
@@ -246,7 +282,7 @@ void frmOpening::BuildControls()
     }
 
     for (const LineLayout& l : layout.Lines) {
-        auto* line = new QFrame(this);
+        auto* line = new SeparatorLine(this);
         line->setObjectName(ToQString(l.Name));
         const bool vertical = l.X1 == l.X2;
         line->setFrameShape(vertical ? QFrame::VLine : QFrame::HLine);
@@ -259,6 +295,11 @@ void frmOpening::BuildControls()
         line->lower();
     }
 
+    // Set once the controls have their own fonts: a text box lays out its
+    // text as it is made, and every font it sees then is looked up and loaded,
+    // though in the larger layout no control draws with the window font.
+    setFont(MakeFont(layout.WindowFont, false));
+
     txtName = findChild<QLineEdit*>(QStringLiteral("txtName"));
     txtCook = findChild<QLineEdit*>(QStringLiteral("txtCook"));
     txtDuty = findChild<QLineEdit*>(QStringLiteral("txtDuty"));
@@ -269,12 +310,14 @@ void frmOpening::BuildControls()
         throw std::runtime_error("the editor layout lacks a control");
 
     // Screen readers name each field after the label beside it.
-    txtName->setAccessibleName(QStringLiteral("Item Name"));
-    txtCook->setAccessibleName(QStringLiteral("Cook Time"));
-    txtDuty->setAccessibleName(QStringLiteral("Shake Time"));
-    txtHold->setAccessibleName(QStringLiteral("Hold Time"));
-    chkComp->setAccessibleName(QStringLiteral("Compensation"));
-    lstItems->setAccessibleName(QStringLiteral("Current Menu Items"));
+    for (const auto& [field, labelName] : FieldLabels) {
+        auto* label = findChild<QLabel*>(QString::fromLatin1(labelName));
+        QWidget* control = findChild<QWidget*>(QString::fromLatin1(field));
+        if (!label || !control)
+            throw std::runtime_error("the editor layout lacks a field's label");
+        label->setBuddy(control);
+        control->setAccessibleName(label->text());
+    }
 
     std::stable_sort(tabOrder.begin(), tabOrder.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
@@ -697,3 +740,5 @@ void frmOpening::chkComp_Click()
     // the box is plainly on or off.
     chkComp->setTristate(false);
 }
+
+#include "frmOpening.moc"

@@ -5,6 +5,7 @@
 #include "Twips.h"
 #include "VbColor.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
@@ -602,4 +603,119 @@ TEST_F(FileChooser, UnreadableFolderShowsNoFilesAndStillComposes)
     });
     QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_EQ(ChosenFileName, locked + "/MENU0003.tmr");
+}
+
+TEST_F(FileChooser, TabWalksTheControlsInTheTablesOrder)
+{
+    // Save mode: every control takes the focus in turn, then round again.
+    QStringList walk;
+    Show([&](QWidget* d) {
+        for (int i = 0; i < 7; ++i) {
+            walk << d->focusWidget()->objectName();
+            QTest::keyClick(d->focusWidget(), Qt::Key_Tab);
+        }
+        Press(d, "Cancel");
+    });
+    EXPECT_EQ(walk, (QStringList{"lstDrive", "lstDirectory", "txtFileName", "cmdBut_0", "cmdBut_1",
+                                 "lstFile", "lstDrive"}));
+
+    // Read mode: the name field is off and skipped, both ways.
+    ChooserMode = 1;
+    QStringList forwards;
+    QStringList backwards;
+    Show([&](QWidget* d) {
+        forwards << d->focusWidget()->objectName();
+        for (int i = 0; i < 5; ++i) {
+            QTest::keyClick(d->focusWidget(), Qt::Key_Tab);
+            forwards << d->focusWidget()->objectName();
+        }
+        backwards << d->focusWidget()->objectName();
+        for (int i = 0; i < 5; ++i) {
+            QTest::keyClick(d->focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+            backwards << d->focusWidget()->objectName();
+        }
+        Press(d, "Cancel");
+    });
+    EXPECT_EQ(forwards, (QStringList{"lstDrive", "lstDirectory", "cmdBut_0", "cmdBut_1", "lstFile",
+                                     "lstDrive"}));
+    EXPECT_EQ(backwards, (QStringList{"lstDrive", "lstFile", "cmdBut_1", "cmdBut_0", "lstDirectory",
+                                      "lstDrive"}));
+}
+
+TEST_F(FileChooser, KeyboardAloneChoosesAListedFile)
+{
+    // Read mode: Tab to the file list, Space on its first line, back to OK.
+    ChooserMode = 1;
+    Show([](QWidget* d) {
+        for (int i = 0; i < 4; ++i)
+            QTest::keyClick(d->focusWidget(), Qt::Key_Tab);
+        ASSERT_EQ(d->focusWidget()->objectName(), "lstFile");
+        QTest::keyClick(d->focusWidget(), Qt::Key_Space);
+        EXPECT_EQ(Field(d)->text(), "BREAKFAST");
+        QTest::keyClick(d->focusWidget(), Qt::Key_Down);
+        EXPECT_EQ(Field(d)->text(), "BREAKFST");
+        QTest::keyClick(d->focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+        ASSERT_EQ(d->focusWidget()->objectName(), "cmdBut_1");
+        QTest::keyClick(d->focusWidget(), Qt::Key_Return);
+    });
+    EXPECT_EQ(ChosenFileName, menus + "/BREAKFST.tmr");
+}
+
+TEST_F(FileChooser, AScreenReaderHearsEveryControl)
+{
+    struct Expected {
+        const char* name;
+        QAccessible::Role role;
+        QString save;
+        QString read;
+    };
+    const std::vector<Expected> controls{
+        {"lstDirectory", QAccessible::Tree, "Folder", "Folder"},
+        {"txtFileName", QAccessible::EditableText,
+         "Enter Menu Filename, 8 characters, NO extension.", "Filename"},
+        {"cmdBut_0", QAccessible::Button, "Cancel", "Cancel"},
+        {"cmdBut_1", QAccessible::Button, "OK", "OK"},
+        {"lstFile", QAccessible::List, "Existing Menu Files:", "Existing Menu Files:"},
+        {"Label1", QAccessible::StaticText, "Existing Menu Files:", "Existing Menu Files:"},
+    };
+    for (std::int16_t mode : {0, 1}) {
+        SCOPED_TRACE(mode);
+        ChooserMode = mode;
+        Show([&](QWidget* d) {
+            QAccessibleInterface* dialog = QAccessible::queryAccessibleInterface(d);
+            EXPECT_EQ(dialog->role(), QAccessible::Dialog);
+            EXPECT_EQ(dialog->text(QAccessible::Name), d->windowTitle());
+            for (const Expected& c : controls) {
+                SCOPED_TRACE(c.name);
+                QAccessibleInterface* iface =
+                    QAccessible::queryAccessibleInterface(Child<QWidget>(d, c.name));
+                ASSERT_NE(iface, nullptr);
+                EXPECT_EQ(iface->role(), c.role);
+                EXPECT_EQ(iface->text(QAccessible::Name), mode == 0 ? c.save : c.read);
+            }
+            // Qt names a combo box on Linux by the value it shows; what it is
+            // comes with the description.
+            auto* drives = Child<DriveListBox>(d, "lstDrive");
+            QAccessibleInterface* drive = QAccessible::queryAccessibleInterface(drives);
+            EXPECT_EQ(drive->role(), QAccessible::ComboBox);
+#ifdef Q_OS_UNIX
+            EXPECT_EQ(drive->text(QAccessible::Name), drives->currentText());
+#else
+            EXPECT_EQ(drive->text(QAccessible::Name), "Drive");
+#endif
+            EXPECT_FALSE(drives->currentText().isEmpty());
+            EXPECT_TRUE(drive->text(QAccessible::Description).startsWith("Drive"));
+
+            QAccessibleInterface* prompt =
+                QAccessible::queryAccessibleInterface(Child<QWidget>(d, "lblFileName"));
+            EXPECT_EQ(prompt->role(), QAccessible::StaticText);
+            EXPECT_FALSE(prompt->text(QAccessible::Name).trimmed().isEmpty());
+            // The name field tells which label names it.
+            const auto labelledBy =
+                QAccessible::queryAccessibleInterface(Field(d))->relations(QAccessible::Label);
+            ASSERT_EQ(labelledBy.size(), 1);
+            EXPECT_EQ(labelledBy.first().first->object()->objectName(), "lblFileName");
+            Press(d, "Cancel");
+        });
+    }
 }

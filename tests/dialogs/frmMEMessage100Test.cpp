@@ -3,6 +3,7 @@
 #include "Twips.h"
 #include "VbColor.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDialog>
 #include <QLabel>
@@ -280,6 +281,73 @@ TEST_F(MessageDialog, EnterPressesOnlyTheFocusedButton)
         Press(d, "OK");
     });
     EXPECT_EQ(MsgResult, 0);
+}
+
+TEST_F(MessageDialog, TabWalksTheVisibleButtonsInTheTablesOrder)
+{
+    // OK, YES, NO, Cancel: so NO comes before Cancel, though Cancel stands
+    // between YES and NO.
+    const std::map<std::int16_t, QStringList> walks{
+        {0, {"cmdBut_0", "cmdBut_0"}},
+        {1, {"cmdBut_1", "cmdBut_2", "cmdBut_1"}},
+        {2, {"cmdBut_1", "cmdBut_2", "cmdBut_3", "cmdBut_1"}},
+    };
+    for (const auto& [style, expected] : walks) {
+        SCOPED_TRACE(style);
+        QStringList forwards;
+        QStringList backwards;
+        ShowAndAnswer(style, ColorYellow, "\r\nSure?", [&](QWidget* d) {
+            for (int i = 0; i < expected.size(); ++i) {
+                forwards << d->focusWidget()->objectName();
+                QTest::keyClick(d->focusWidget(), Qt::Key_Tab);
+            }
+            for (int i = 0; i < expected.size(); ++i) {
+                QTest::keyClick(d->focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+                backwards.prepend(d->focusWidget()->objectName());
+            }
+            QTest::keyClick(d->focusWidget(), Qt::Key_Space);
+        });
+        EXPECT_EQ(forwards, expected);
+        EXPECT_EQ(backwards, expected.mid(0, expected.size() - 1) << expected.first());
+        EXPECT_EQ(MsgResult, Captions.indexOf(style == 0 ? "OK" : "YES")) << "Space presses";
+    }
+}
+
+TEST_F(MessageDialog, AScreenReaderHearsTheMessageAndTheButtons)
+{
+    ShowAndAnswer(18, ColorYellow,
+                  "\r\nYou are changing Menu Items.\r\nDo you want to save Item 3 information?",
+                  [](QWidget* d) {
+                      const QString spoken = QStringLiteral(
+                          "You are changing Menu Items. Do you want to save Item 3 information?");
+                      QAccessibleInterface* dialog = QAccessible::queryAccessibleInterface(d);
+                      ASSERT_NE(dialog, nullptr);
+                      EXPECT_EQ(dialog->role(), QAccessible::Dialog);
+                      EXPECT_EQ(dialog->text(QAccessible::Name), "Information");
+                      EXPECT_EQ(dialog->text(QAccessible::Description), spoken);
+
+                      QAccessibleInterface* message = QAccessible::queryAccessibleInterface(
+                          d->findChild<QLabel*>("lblInformation"));
+                      EXPECT_EQ(message->role(), QAccessible::StaticText);
+                      EXPECT_EQ(message->text(QAccessible::Name), spoken);
+
+                      for (int i = 0; i < 4; ++i) {
+                          auto* b = d->findChild<QPushButton*>(QStringLiteral("cmdBut_%1").arg(i));
+                          QAccessibleInterface* button = QAccessible::queryAccessibleInterface(b);
+                          EXPECT_EQ(button->role(), QAccessible::Button);
+                          EXPECT_EQ(button->text(QAccessible::Name), Captions[i]);
+                          // The hidden OK is not offered.
+                          EXPECT_EQ(button->state().invisible, i == 0) << i;
+                      }
+                      Press(d, "Cancel");
+                  });
+
+    // Each show announces its own message.
+    ShowAndAnswer(16, ColorRed, "\r\nInvalid Entry(s).", [](QWidget* d) {
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(d)->text(QAccessible::Description),
+                  "Invalid Entry(s).");
+        Press(d, "OK");
+    });
 }
 
 TEST_F(MessageDialog, LongTextGrowsTheDialogInsteadOfBeingCut)

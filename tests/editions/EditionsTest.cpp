@@ -84,6 +84,10 @@ TEST_P(LayoutTest, BuiltWindowMatchesItsTable)
     EXPECT_EQ(PixelsToTwips(window->width()), layout.ClientWidth);
     EXPECT_EQ(PixelsToTwips(window->height()), layout.ClientHeight);
     EXPECT_EQ(window->minimumSize(), window->maximumSize()) << "fixed size";
+    EXPECT_EQ(window->font().family(),
+              QString::fromUtf8(layout.WindowFont.Face.data(),
+                                static_cast<qsizetype>(layout.WindowFont.Face.size())));
+    EXPECT_DOUBLE_EQ(window->font().pointSizeF(), layout.WindowFont.Points);
 
     for (const ControlLayout& c : layout.Controls) {
         const QString name = ObjectName(c);

@@ -1,0 +1,42 @@
+// The yardstick of the start-up benchmark: one window of the editor's size
+// with as many controls of each kind as the editor window has (6 push
+// buttons, a list of 10 lines, 4 line edits, a check box, 7 labels and 3
+// lines), shown, and nothing else.
+#include <QApplication>
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QWidget>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QWidget window;
+    window.setWindowTitle(QStringLiteral("Bare window"));
+    window.resize(693, 358);
+
+    for (int i = 0; i < 6; ++i)
+        (new QPushButton(QStringLiteral("Button %1").arg(i), &window))
+            ->setGeometry(i < 2 ? 12 : 524, i < 2 ? 12 + i * 300 : 12 + (i - 2) * 64, 157, 45);
+    auto* list = new QListWidget(&window);
+    list->setGeometry(12, 96, 173, 244);
+    for (int i = 1; i <= 10; ++i)
+        list->addItem(QString::number(i));
+    for (int i = 0; i < 4; ++i)
+        (new QLineEdit(&window))->setGeometry(360, 52 + i * 40, 133, 32);
+    (new QCheckBox(&window))->setGeometry(364, 220, 21, 17);
+    for (int i = 0; i < 7; ++i)
+        (new QLabel(QStringLiteral("Label %1").arg(i), &window))
+            ->setGeometry(220, 12 + i * 40, 129, 25);
+    for (int i = 0; i < 3; ++i) {
+        auto* line = new QFrame(&window);
+        line->setFrameShape(i < 2 ? QFrame::VLine : QFrame::HLine);
+        line->setGeometry(i == 0 ? 204 : 508, i < 2 ? 0 : 132, i < 2 ? 1 : 184, i < 2 ? 358 : 1);
+    }
+
+    window.show();
+    return QApplication::exec();
+}
