@@ -56,3 +56,19 @@ package: configure
 .PHONY: bench-check
 bench-check: build
 	@bench/check-vs-cat.sh $(BUILD_DIR)/bin/tmrtool
+
+# Fuzzing: libFuzzer targets built with clang into build-fuzz, each run for
+# FUZZ_SECONDS from its seed corpus; any finding fails.
+FUZZ_SECONDS ?= 60
+FUZZ_BUILD   ?= build-fuzz
+
+.PHONY: fuzz clean-fuzz
+
+fuzz: deps
+	@cmake -S fuzz -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	@FUZZ_BUILD=$(FUZZ_BUILD) FUZZ_SECONDS=$(FUZZ_SECONDS) fuzz/run
+
+clean: clean-fuzz
+clean-fuzz:
+	rm -rf $(FUZZ_BUILD) corpus-work fuzz-out

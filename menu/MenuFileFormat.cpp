@@ -16,9 +16,10 @@ constexpr int HoldOffset = 16;
 constexpr int CompOffset = 18;
 
 // Decodes one UTF-8 code point at `pos`, advancing it; nullopt for a
-// malformed sequence (pos then moves past one byte).
+// malformed sequence (pos then moves past the bytes that formed its start).
 std::optional<char32_t> NextCodePoint(std::string_view s, std::size_t& pos)
 {
+    static constexpr char32_t shortest[] = {0, 0x80, 0x800, 0x10000};
     const auto lead = static_cast<unsigned char>(s[pos++]);
     if (lead < 0x80)
         return lead;
@@ -45,6 +46,10 @@ std::optional<char32_t> NextCodePoint(std::string_view s, std::size_t& pos)
         cp = (cp << 6) | (c & 0x3F);
         ++pos;
     }
+    // A longer form than needed would let "\xC0\x81" pass for 'A' and come
+    // back from the file as a different text.
+    if (cp < shortest[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+        return std::nullopt;
     return cp;
 }
 

@@ -37,7 +37,7 @@ FileResult ReadMenuFile(const QString& path, std::span<std::uint8_t, FileDataSiz
         return Failure(QStringLiteral("Not a regular file"));
 
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return Failure(file.errorString());
     MenuImage buffer{};
     const qint64 got = file.read(reinterpret_cast<char*>(buffer.data()), FileDataSize);

@@ -19,6 +19,7 @@ TEST(ValidateItemEntry_Name, RefusesWhatTheFileCannotHold)
     EXPECT_FALSE(ValidateItemEntry_Name("\xE2\x82\xAC" "5"));  // euro sign
     EXPECT_FALSE(ValidateItemEntry_Name("\xF0\x9F\x8D\x9F")); // emoji
     EXPECT_FALSE(ValidateItemEntry_Name("A\xFF"));             // not UTF-8
+    EXPECT_FALSE(ValidateItemEntry_Name("\xC1\x81"));          // 'A' in an overlong form
 }
 
 TEST(ValidateItemEntry_Time, TypedForms)
