@@ -123,6 +123,23 @@ int main(int argc, char** argv)
 
     const fs::path keys = root / "KeyFilterFuzz";
     fs::create_directories(keys);
+    // tmrtool import: the first byte picks CSV (bit 0) and the raw rules (bit 1).
+    const fs::path imports = root / "TmrtoolImportFuzz";
+    fs::create_directories(imports);
+    const std::string json =
+        R"({"items": [{"name": "FRIES", "cook": "3:00", "shake": "0:30", "hold": "7:00", )"
+        R"("compensation": 1}, {"name": "", "cook": "", "shake": "0:00", "hold": "0:00", )"
+        R"("compensation": 0}], "reserved": 0})";
+    const std::string csv =
+        "\xEF\xBB\xBFitem,name,cook,shake,hold,compensation\r\n"
+        "1,FRIES,3:00,0:30,7:00,1\r\n2,\"A \"\"B\"\"\",1092:15,0:00,0:00,255\r\n";
+    for (int mode = 0; mode < 4; ++mode) {
+        Bytes seed{static_cast<std::uint8_t>(mode)};
+        const std::string& body = (mode & 1) ? csv : json;
+        seed.insert(seed.end(), body.begin(), body.end());
+        ok &= Write(imports, "import-" + std::to_string(mode), seed);
+    }
+
     ok &= Write(keys, "typed-name", Keys("fries ab\b~{", 0));
     ok &= Write(keys, "typed-time", Keys("3::00\b\b:0-.5", 1));
     ok &= Write(keys, "typed-file", Keys("MENU0001*?|.tmr", 2));
