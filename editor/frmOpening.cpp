@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <QStyledItemDelegate>
 #include <QWindow>
 
 #include <algorithm>
@@ -126,6 +127,28 @@ protected:
     }
 };
 
+// Rows no taller than a tenth of the list, so that all ten lines show with
+// whatever face stands in for the list font. A hidden line would make the list
+// scroll whenever a line is chosen again from code, moving the lines under the
+// operator's mouse.
+class ItemLineDelegate : public QStyledItemDelegate
+{
+public:
+    explicit ItemLineDelegate(QListWidget* list) : QStyledItemDelegate(list), list_(list) {}
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        const int fit = list_->contentsRect().height() / MenuItemCount;
+        if (fit > 0)
+            size.setHeight(std::min(size.height(), fit));
+        return size;
+    }
+
+private:
+    const QListWidget* list_;
+};
+
 Qt::Alignment ToAlignment(TextAlign align)
 {
     switch (align) {
@@ -183,6 +206,7 @@ void frmOpening::BuildControls()
         }
         case ControlKind::List:
             lstItems = new ItemList(this);
+            lstItems->setItemDelegate(new ItemLineDelegate(lstItems));
             lstItems->setSelectionMode(QAbstractItemView::SingleSelection);
             lstItems->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
             widget = lstItems;
