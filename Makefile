@@ -72,3 +72,12 @@ fuzz: deps
 clean: clean-fuzz
 clean-fuzz:
 	rm -rf $(FUZZ_BUILD) corpus-work fuzz-out
+# The editor's soak: SOAK_STEPS random steps (default 3000) through the real
+# window against a model of it. SOAK_SEED replays a walk; without it each run
+# takes a fresh seed and prints it. `make soak SANITIZE=1` runs it sanitized.
+.PHONY: soak
+soak: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target SoakTest
+	@QT_QPA_PLATFORM=offscreen SOAK_STEPS=$(or $(SOAK_STEPS),3000) \
+	    SOAK_SEED=$(or $(SOAK_SEED),$(shell od -An -N4 -tu4 /dev/urandom | tr -d ' ')) \
+	    $(BUILD_DIR)/bin/SoakTest

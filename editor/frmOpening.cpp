@@ -142,17 +142,27 @@ protected:
     }
 };
 
-// Lines of the item list are as high as the font and no higher, so that all
-// ten fit the list's height, as they did in the design's list box.
-class TextHighRows : public QStyledItemDelegate
+// Rows as high as the font and no higher than a tenth of the list, so that
+// all ten lines show with whatever face stands in for the list font. A hidden
+// line would make the list scroll whenever a line is chosen again from code,
+// moving the lines under the operator's mouse.
+class ItemLineDelegate : public QStyledItemDelegate
 {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    explicit ItemLineDelegate(QListWidget* list) : QStyledItemDelegate(list), list_(list) {}
 
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
-        return {QStyledItemDelegate::sizeHint(option, index).width(), option.fontMetrics.height()};
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.setHeight(option.fontMetrics.height());
+        const int fit = list_->contentsRect().height() / MenuItemCount;
+        if (fit > 0)
+            size.setHeight(std::min(size.height(), fit));
+        return size;
     }
+
+private:
+    const QListWidget* list_;
 };
 
 // A separator line of the layout. Screen readers call it a separator, which
@@ -247,8 +257,8 @@ void frmOpening::BuildControls()
         }
         case ControlKind::List:
             lstItems = new ItemList(this);
+            lstItems->setItemDelegate(new ItemLineDelegate(lstItems));
             lstItems->setSelectionMode(QAbstractItemView::SingleSelection);
-            lstItems->setItemDelegate(new TextHighRows(lstItems));
             lstItems->setUniformItemSizes(true);
             lstItems->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
             widget = lstItems;

@@ -251,6 +251,26 @@ TEST_F(ItemSelectionTest, ClickingTheSelectedLineIsAChoiceToo)
     ExpectOnItem(4);
 }
 
+// With a line hidden the list would scroll whenever the program chooses a
+// line again, and move the lines under the operator's mouse.
+TEST_F(ItemSelectionTest, AllTenLinesShowSoNoneMovesUnderTheMouse)
+{
+    const QRect shown = List()->viewport()->rect();
+    for (int i = 0; i < MenuItemCount; ++i)
+        EXPECT_TRUE(shown.contains(List()->visualItemRect(List()->item(i)))) << "line " << i + 1;
+
+    EditItem2();
+    const QRect tenth = List()->visualItemRect(List()->item(9));
+    Answer("Cancel");
+    ChooseLine(9);
+    ExpectOnItem(1);
+    EXPECT_EQ(List()->visualItemRect(List()->item(9)), tenth);
+    Answer("NO");
+    QTest::mouseClick(List()->viewport(), Qt::LeftButton, {}, tenth.center());
+    EXPECT_EQ(PendingModalActions(), 0);
+    ExpectOnItem(9);
+}
+
 TEST_F(ItemSelectionTest, TabOrderFollowsTheLayout)
 {
     QStringList order;
