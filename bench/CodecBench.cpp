@@ -9,8 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace
-{
+namespace {
 
 constexpr int TimeValueCount = 65536;
 

@@ -16,8 +16,7 @@
 
 #include <unistd.h>
 
-namespace
-{
+namespace {
 
 class FirstPaintProbe : public QObject
 {

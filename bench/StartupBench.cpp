@@ -34,8 +34,7 @@
 
 extern char** environ;
 
-namespace
-{
+namespace {
 
 constexpr int WarmUpRounds = 3;
 constexpr int ProbeFd = 3;

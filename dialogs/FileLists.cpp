@@ -8,8 +8,7 @@
 #include <QSignalBlocker>
 #include <QStyle>
 
-namespace
-{
+namespace {
 
 constexpr int PathRole = Qt::UserRole;
 

@@ -17,8 +17,7 @@ QString ChooserFolder;
 QString ChooserExtension;
 QString ChosenFileName;
 
-namespace
-{
+namespace {
 
 // The window that asks: a modal dialog shown at the moment (the chooser over
 // which a message appears) before the active window.

@@ -15,10 +15,10 @@
 #include <cstdint>
 
 // Message dialog frmMEMessage100.
-extern std::int16_t MsgStyle; // buttons and placement
-extern QString MsgText;       // may hold CR LF line breaks
-extern std::uint32_t MsgColor; // 0x00BBGGRR background of the message area
-extern std::int16_t MsgResult; // 0 OK, 1 YES, 2 NO, 3 Cancel
+extern std::int16_t MsgStyle;    // buttons and placement
+extern QString MsgText;          // may hold CR LF line breaks
+extern std::uint32_t MsgColor;   // 0x00BBGGRR background of the message area
+extern std::int16_t MsgResult;   // 0 OK, 1 YES, 2 NO, 3 Cancel
 extern std::int32_t FormCenterX; // anchor point, screen twips
 extern std::int32_t FormCenterY;
 

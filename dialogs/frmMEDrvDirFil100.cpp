@@ -16,8 +16,7 @@
 
 #include <algorithm>
 
-namespace
-{
+namespace {
 
 // Layout, in twips, relative to the client area.
 constexpr int ClientWidth = 5550;

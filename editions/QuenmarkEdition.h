@@ -4,8 +4,7 @@
 
 #include "Edition.h"
 
-namespace quenmark_edition
-{
+namespace quenmark_edition {
 
 inline constexpr LayoutFont WindowFont{"MS Sans Serif", 9.75};
 inline constexpr LayoutFont ButtonFont{"MS Sans Serif", 12};

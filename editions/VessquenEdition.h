@@ -4,8 +4,7 @@
 
 #include "Edition.h"
 
-namespace vessquen_edition
-{
+namespace vessquen_edition {
 
 inline constexpr LayoutFont WindowFont{"MS Sans Serif", 9.75};
 inline constexpr LayoutFont ButtonFont{"MS Sans Serif", 8.25};

@@ -6,8 +6,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
-namespace
-{
+namespace {
 
 void ShowFileError(const QString& text, const QString& reason)
 {

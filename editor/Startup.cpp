@@ -13,8 +13,7 @@
 #include <stdexcept>
 #include <system_error>
 
-namespace
-{
+namespace {
 
 QString ToQString(std::string_view s)
 {

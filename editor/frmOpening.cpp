@@ -33,8 +33,7 @@
 #include <utility>
 #include <vector>
 
-namespace
-{
+namespace {
 
 constexpr std::uint32_t ColorQuestion = ColorYellow;
 constexpr std::int16_t StyleOkOverWindow = 16;

@@ -13,8 +13,7 @@
 #include <string>
 #include <string_view>
 
-namespace
-{
+namespace {
 
 std::string_view TrimSpaces(std::string_view s)
 {

@@ -14,8 +14,7 @@
 #include <string>
 #include <string_view>
 
-namespace
-{
+namespace {
 
 bool IsForbiddenInFileName(int c)
 {

@@ -13,8 +13,7 @@
 
 namespace fs = std::filesystem;
 
-namespace
-{
+namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 

@@ -19,8 +19,7 @@
 #include <string>
 #include <string_view>
 
-namespace
-{
+namespace {
 
 // One file in memory for the whole run, rewritten for each input: no disk to
 // wear and nothing left behind. The reader reaches it by an ordinary path.

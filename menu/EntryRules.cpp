@@ -8,7 +8,8 @@ namespace {
 
 bool AllDigits(std::string_view s)
 {
-    return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return !s.empty() &&
+           std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 int ToNumber(std::string_view digits)

@@ -39,7 +39,15 @@ std::int16_t StandardizeKeyFilename(std::int16_t key)
     if (key == KeyBackspace)
         return key;
     switch (key) {
-    case '\\': case '/': case ':': case '*': case '?': case '"': case '<': case '>': case '|':
+    case '\\':
+    case '/':
+    case ':':
+    case '*':
+    case '?':
+    case '"':
+    case '<':
+    case '>':
+    case '|':
         return 0;
     default:
         break;

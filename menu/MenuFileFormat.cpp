@@ -145,8 +145,8 @@ MenuItems DecodeMenu(std::span<const std::uint8_t, FileDataSize> image)
 {
     MenuItems items;
     for (int i = 0; i < MenuItemCount; ++i)
-        items[static_cast<std::size_t>(i)] =
-            DecodeRecord(image.subspan(static_cast<std::size_t>(i) * RecordSize).first<RecordSize>());
+        items[static_cast<std::size_t>(i)] = DecodeRecord(
+            image.subspan(static_cast<std::size_t>(i) * RecordSize).first<RecordSize>());
     return items;
 }
 

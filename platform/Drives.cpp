@@ -6,8 +6,7 @@
 
 #include <algorithm>
 
-namespace
-{
+namespace {
 
 const QString Root = QStringLiteral("/");
 

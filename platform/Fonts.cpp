@@ -2,8 +2,7 @@
 
 #include <QStringList>
 
-namespace
-{
+namespace {
 
 void RegisterSubstitutes()
 {

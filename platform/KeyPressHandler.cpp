@@ -16,7 +16,8 @@ bool IsToolkitShortcut(const QKeyEvent* ev)
     return false;
 }
 
-class KeyPressFilter : public QObject {
+class KeyPressFilter : public QObject
+{
 public:
     KeyPressFilter(QLineEdit* edit, KeyPressHandler handler)
         : QObject(edit), edit_(edit), handler_(std::move(handler))

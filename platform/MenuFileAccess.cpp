@@ -65,13 +65,15 @@ FileResult WriteMenuFile(const QString& path, std::span<const std::uint8_t, File
     const qint64 written = file.write(reinterpret_cast<const char*>(image.data()), FileDataSize);
     if (injectedFault == WriteFault::Write || written != FileDataSize) {
         file.cancelWriting();
-        return Failure(injectedFault == WriteFault::Write ? QStringLiteral("No space left on device")
-                                                          : file.errorString());
+        return Failure(injectedFault == WriteFault::Write
+                           ? QStringLiteral("No space left on device")
+                           : file.errorString());
     }
     if (injectedFault == WriteFault::Flush || !file.flush()) {
         file.cancelWriting();
-        return Failure(injectedFault == WriteFault::Flush ? QStringLiteral("No space left on device")
-                                                          : file.errorString());
+        return Failure(injectedFault == WriteFault::Flush
+                           ? QStringLiteral("No space left on device")
+                           : file.errorString());
     }
     if (injectedFault == WriteFault::Commit) {
         file.cancelWriting();

@@ -12,7 +12,10 @@ class QWidget;
 inline constexpr int TwipsPerPixel = 15;
 
 int TwipsToPixels(double twips);
-constexpr int PixelsToTwips(int pixels) { return pixels * TwipsPerPixel; }
+constexpr int PixelsToTwips(int pixels)
+{
+    return pixels * TwipsPerPixel;
+}
 QRect TwipsRect(int left, int top, int width, int height);
 
 // Rounds to the nearest whole number, halves to the even neighbour.

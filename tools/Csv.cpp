@@ -1,7 +1,6 @@
 #include "Csv.h"
 
-namespace
-{
+namespace {
 
 constexpr std::string_view Utf8Bom = "\xEF\xBB\xBF";
 

@@ -9,8 +9,7 @@
 
 #include <algorithm>
 
-namespace
-{
+namespace {
 
 constexpr int NameOffset = 1;
 constexpr int Reserved11Offset = 11;

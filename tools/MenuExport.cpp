@@ -9,8 +9,7 @@
 
 #include <algorithm>
 
-namespace
-{
+namespace {
 
 // Qt's writer knows every escape JSON needs; the keys are written by hand so
 // that they keep the order a person expects.

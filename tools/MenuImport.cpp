@@ -18,8 +18,7 @@
 #include <cmath>
 #include <optional>
 
-namespace
-{
+namespace {
 
 constexpr int MaxRawSeconds = 65535;
 constexpr std::string_view RawHint = "; --raw accepts it";

@@ -6,8 +6,7 @@
 #include <algorithm>
 #include <array>
 
-namespace
-{
+namespace {
 
 constexpr int Columns = 7;
 using Row = std::array<std::string, Columns>;

@@ -1,7 +1,6 @@
 #include "MenuText.h"
 
-namespace
-{
+namespace {
 
 void AppendUtf8(std::string& out, std::int32_t cp)
 {

@@ -22,8 +22,7 @@ std::string EscapeControls(std::string_view utf8);
 std::string QuoteText(std::string_view utf8);
 
 // Terminal colours, used only when standard output is a terminal.
-namespace Ansi
-{
+namespace Ansi {
 inline constexpr std::string_view Red = "\033[31m";
 inline constexpr std::string_view Green = "\033[32m";
 inline constexpr std::string_view Yellow = "\033[33m";

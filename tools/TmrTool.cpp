@@ -19,8 +19,7 @@
 #define TMRTOOL_VERSION "0"
 #endif
 
-namespace
-{
+namespace {
 
 // Inputs to import are a few kilobytes; anything this large is not one.
 constexpr qint64 MaxImportInput = 1 << 20;

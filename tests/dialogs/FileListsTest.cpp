@@ -17,8 +17,7 @@ inline void PrintTo(const QString& s, std::ostream* os)
     *os << '"' << s.toStdString() << '"';
 }
 
-namespace
-{
+namespace {
 
 class FileLists : public ::testing::Test
 {

@@ -29,8 +29,7 @@ inline void PrintTo(const QString& s, std::ostream* os)
 
 using namespace testing_support;
 
-namespace
-{
+namespace {
 
 template <typename T> T* Child(QWidget* d, const char* name)
 {

@@ -17,8 +17,7 @@
 
 using namespace testing_support;
 
-namespace
-{
+namespace {
 
 const QStringList Captions{"OK", "YES", "NO", "Cancel"};
 

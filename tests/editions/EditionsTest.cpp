@@ -21,8 +21,7 @@
 using namespace editor_testing;
 using namespace testing_support;
 
-namespace
-{
+namespace {
 
 QRect TwipsOf(const QWidget* w)
 {

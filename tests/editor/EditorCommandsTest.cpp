@@ -15,8 +15,7 @@
 using namespace editor_testing;
 using namespace testing_support;
 
-namespace
-{
+namespace {
 
 const QString ClearQuestion =
     QStringLiteral("\r\nAre you sure you want to\r\nclear ALL Item information ?");

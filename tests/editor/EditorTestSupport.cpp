@@ -7,8 +7,7 @@
 #include <QApplication>
 #include <QTest>
 
-namespace editor_testing
-{
+namespace editor_testing {
 
 using namespace testing_support;
 

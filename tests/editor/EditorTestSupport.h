@@ -23,8 +23,7 @@
 #include <map>
 #include <string>
 
-namespace editor_testing
-{
+namespace editor_testing {
 
 EnvironmentLookup FakeEnvironment(std::map<std::string, std::string> values);
 

@@ -14,8 +14,7 @@
 
 using namespace editor_testing;
 
-namespace
-{
+namespace {
 
 class EntryFiltersTest : public EditorTest
 {

@@ -39,8 +39,7 @@ using namespace testing_support;
     ASSERT_NE(geteuid(), 0u) << "permission cases must run as an ordinary user "                   \
                                 "(tests/run-unprivileged)"
 
-namespace
-{
+namespace {
 
 constexpr int MiB = 1024 * 1024;
 

@@ -21,8 +21,7 @@
 using namespace editor_testing;
 using namespace testing_support;
 
-namespace
-{
+namespace {
 
 // FRIES 3:00 0:30 7:00, compensation on.
 const std::vector<std::uint8_t> FriesRecord = {0x91, 0x46, 0x52, 0x49, 0x45, 0x53, 0x20,

@@ -15,8 +15,7 @@
 using namespace editor_testing;
 using namespace testing_support;
 
-namespace
-{
+namespace {
 
 const QString ChangeQuestion2 =
     QStringLiteral("\r\nYou are changing Menu Items.\r\nDo you want to save Item 2 information?");

@@ -29,8 +29,7 @@ inline void PrintTo(const QString& s, std::ostream* os)
     *os << '"' << s.toStdString() << '"';
 }
 
-namespace
-{
+namespace {
 
 QString FromView(std::string_view s)
 {

@@ -51,8 +51,7 @@
 
 using namespace editor_testing;
 
-namespace
-{
+namespace {
 
 constexpr quint64 DefaultSeed = 20240607;
 constexpr int DefaultSteps = 3000;

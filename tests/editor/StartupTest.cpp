@@ -18,8 +18,7 @@
 using namespace editor_testing;
 using namespace testing_support;
 
-namespace
-{
+namespace {
 
 class StartupTest : public ::testing::Test
 {

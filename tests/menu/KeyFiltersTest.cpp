@@ -27,7 +27,8 @@ TEST(StandardizeKeyText, EnterOnlyWhenAllowed)
 
 TEST(StandardizeKeyText, DiscardsTheUsualSuspectsAndCodesWithoutAByte)
 {
-    for (int key : std::initializer_list<int>{'`', '{', '|', '}', '~', 0x16, 0x03, 0xE9, 0xFF, -1, 300, -32768})
+    for (int key : std::initializer_list<int>{'`', '{', '|', '}', '~', 0x16, 0x03, 0xE9, 0xFF, -1,
+                                              300, -32768})
         EXPECT_EQ(StandardizeKeyText(static_cast<std::int16_t>(key), false), 0) << key;
     for (int key : std::initializer_list<int>{'"', '\'', ':', '\\', '_', ' ', '0', '@', '['})
         EXPECT_EQ(StandardizeKeyText(static_cast<std::int16_t>(key), false), key);
@@ -47,7 +48,8 @@ TEST(StandardizeKeyNumber, DigitsAlwaysSignAndPointByFlag)
 
 TEST(StandardizeKeyFilename, RefusesTheNineAndControlCodes)
 {
-    for (int key : std::initializer_list<int>{'\\', '/', ':', '*', '?', '"', '<', '>', '|', 0, 13, 27, 31, 128, 255, -1})
+    for (int key : std::initializer_list<int>{'\\', '/', ':', '*', '?', '"', '<', '>', '|', 0, 13,
+                                              27, 31, 128, 255, -1})
         EXPECT_EQ(StandardizeKeyFilename(static_cast<std::int16_t>(key)), 0) << key;
     for (int key : std::initializer_list<int>{8, 'a', 'Z', '.', ' ', '-', '_', '~', 127})
         EXPECT_EQ(StandardizeKeyFilename(static_cast<std::int16_t>(key)), key) << key;

@@ -34,7 +34,8 @@ Record EmptyRecord()
     return r;
 }
 
-class GlobalState : public ::testing::Test {
+class GlobalState : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -79,7 +80,9 @@ TEST(EncodeRecord, NamesGoThroughLatin1)
     for (int k = 1; k <= 10; ++k)
         EXPECT_EQ(wide[k], 0xC9);
     // No Latin-1 byte: a question mark stands in.
-    Record euro = Encode({"\xE2\x82\xAC" "5", "1:00", "", "", 0});
+    Record euro = Encode({"\xE2\x82\xAC"
+                          "5",
+                          "1:00", "", "", 0});
     EXPECT_EQ(euro[1], '?');
     EXPECT_EQ(euro[2], '5');
 }

@@ -15,7 +15,8 @@
 
 namespace {
 
-class MenuFileAccess : public ::testing::Test {
+class MenuFileAccess : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -225,7 +226,8 @@ TEST_F(MenuFileAccess, ReplacedFileKeepsItsPermissionsAndNewFilesFollowTheUmask)
     const QString fresh = Path("MENU0002.tmr");
     ASSERT_TRUE(WriteMenuFile(fresh, sample).ok);
     umask(mask);
-    struct stat st {};
+    struct stat st {
+    };
     ASSERT_EQ(stat(fresh.toLocal8Bit().constData(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0644u);
 }

@@ -36,5 +36,6 @@ TEST(VbColor, BgrOrderAndSystemBackground)
     EXPECT_EQ(edit.palette().color(QPalette::Base), QColor(255, 0, 0));
     SetBackColor(&edit, ColorWindowBackground);
     EXPECT_EQ(BackColor(&edit), ColorWindowBackground);
-    EXPECT_EQ(edit.palette().color(QPalette::Base), QApplication::palette(&edit).color(QPalette::Base));
+    EXPECT_EQ(edit.palette().color(QPalette::Base),
+              QApplication::palette(&edit).color(QPalette::Base));
 }

@@ -10,8 +10,7 @@
 
 using namespace fixtures;
 
-namespace
-{
+namespace {
 
 std::vector<std::string> Lines(const MenuImage& image, std::int64_t size = FileDataSize)
 {

@@ -6,8 +6,7 @@
 
 using namespace fixtures;
 
-namespace
-{
+namespace {
 
 std::vector<std::string> Lines(const MenuImage& a, const MenuImage& b)
 {

@@ -10,8 +10,7 @@
 
 using namespace fixtures;
 
-namespace
-{
+namespace {
 
 const char* const EmptyJson =
     "    {\"name\": \"\", \"cook\": \"\", \"shake\": \"0:00\", \"hold\": \"0:00\", "

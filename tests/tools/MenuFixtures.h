@@ -13,8 +13,7 @@
 #include <cstdint>
 #include <initializer_list>
 
-namespace fixtures
-{
+namespace fixtures {
 
 // Items 1, 2, ... as given, the rest empty, then byte 190.
 inline MenuImage Menu(std::initializer_list<MenuItem> items, std::uint8_t reserved = 0)

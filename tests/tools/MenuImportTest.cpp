@@ -8,8 +8,7 @@
 
 using namespace fixtures;
 
-namespace
-{
+namespace {
 
 using Errors = std::vector<std::string>;
 

@@ -6,8 +6,7 @@
 
 using namespace fixtures;
 
-namespace
-{
+namespace {
 
 MenuFileBytes Of(const MenuImage& image, std::int64_t size = FileDataSize)
 {

@@ -9,8 +9,7 @@
 
 using namespace fixtures;
 
-namespace
-{
+namespace {
 
 struct Outcome {
     int status = -1;

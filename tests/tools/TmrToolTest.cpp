@@ -14,8 +14,7 @@
 
 using namespace fixtures;
 
-namespace
-{
+namespace {
 
 struct Result {
     int status;
