@@ -99,36 +99,19 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override
     {
-        CursorAction action{};
-        switch (event->key()) {
-        case Qt::Key_Up:
-            action = MoveUp;
-            break;
-        case Qt::Key_Down:
-            action = MoveDown;
-            break;
-        case Qt::Key_Left:
-            action = MoveLeft;
-            break;
-        case Qt::Key_Right:
-            action = MoveRight;
-            break;
-        case Qt::Key_Home:
-            action = MoveHome;
-            break;
-        case Qt::Key_End:
-            action = MoveEnd;
-            break;
-        case Qt::Key_PageUp:
-            action = MovePageUp;
-            break;
-        case Qt::Key_PageDown:
-            action = MovePageDown;
-            break;
-        default:
+        static constexpr std::pair<int, CursorAction> Moves[] = {
+            {Qt::Key_Up, MoveUp},         {Qt::Key_Down, MoveDown},
+            {Qt::Key_Left, MoveLeft},     {Qt::Key_Right, MoveRight},
+            {Qt::Key_Home, MoveHome},     {Qt::Key_End, MoveEnd},
+            {Qt::Key_PageUp, MovePageUp}, {Qt::Key_PageDown, MovePageDown},
+        };
+        const auto move = std::find_if(std::begin(Moves), std::end(Moves),
+                                       [&](const auto& m) { return m.first == event->key(); });
+        if (move == std::end(Moves)) {
             QListWidget::keyPressEvent(event);
             return;
         }
+        const CursorAction action = move->second;
         // Before any line is chosen the current line is only marked, not
         // chosen: the first move up or down chooses it rather than its neighbour.
         const bool noneChosen = selectedItems().isEmpty();
