@@ -1,6 +1,6 @@
 #include "FileLists.h"
 
-#include "Drives.h"
+#include "PlatformPaths.h"
 
 #include <QDir>
 #include <QHeaderView>
@@ -25,26 +25,33 @@ void DriveListBox::Fill()
     const QString current = Drive();
     const QSignalBlocker quiet(this);
     clear();
-    addItems(DriveRoots());
+    for (const QString& root : DriveRoots())
+        AddDrive(root);
     if (!current.isEmpty()) {
-        if (findText(current) < 0)
-            addItem(current);
-        setCurrentIndex(findText(current));
+        if (findData(current) < 0)
+            AddDrive(current);
+        setCurrentIndex(findData(current));
     }
+}
+
+void DriveListBox::AddDrive(const QString& root)
+{
+    // Shown as the system writes it ("C:\"), kept in Qt's form.
+    addItem(QDir::toNativeSeparators(root), root);
 }
 
 QString DriveListBox::Drive() const
 {
-    return currentText();
+    return currentData().toString();
 }
 
 void DriveListBox::SetDrive(const QString& path)
 {
     const QString root = DriveOfPath(path);
-    int index = findText(root);
+    int index = findData(root);
     if (index < 0) {
         const QSignalBlocker quiet(this);
-        addItem(root);
+        AddDrive(root);
         index = count() - 1;
     }
     setCurrentIndex(index);
@@ -94,7 +101,7 @@ void DirListBox::Refresh()
 
     // The drive's root, then each folder down to the current one.
     const QString root = DriveOfPath(path_);
-    auto* line = new QTreeWidgetItem(this, QStringList{root});
+    auto* line = new QTreeWidgetItem(this, QStringList{QDir::toNativeSeparators(root)});
     line->setData(0, PathRole, root);
     line->setIcon(0, open);
     lines_ << line;

@@ -29,6 +29,7 @@ signals:
 
 private:
     void Fill();
+    void AddDrive(const QString& root);
 };
 
 // The folders from the drive's root down to Path, then Path's subfolders.

@@ -1,13 +1,14 @@
 #include "frmMEDrvDirFil100.h"
 
-#include "Drives.h"
 #include "FileLists.h"
 #include "KeyFilters.h"
 #include "KeyPressHandler.h"
 #include "MenuEditors100.h"
+#include "PlatformPaths.h"
 #include "Twips.h"
 #include "VbColor.h"
 
+#include <QDir>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
@@ -209,9 +210,10 @@ void frmMEDrvDirFil100::lstFile_Click()
 
 QString frmMEDrvDirFil100::ComposedName(const QString& name) const
 {
-    // At the root this doubles the separator ("//MENU0001.tmr"), which the
+    // At the root this doubles the separator ("C:\\MENU0001.tmr"), which the
     // file system reads as the same file.
-    return lstDirectory->Path() + QLatin1Char('/') + name + QLatin1Char('.') + MenuExtension;
+    return QDir::toNativeSeparators(lstDirectory->Path() + QLatin1Char('/') + name +
+                                    QLatin1Char('.') + MenuExtension);
 }
 
 void frmMEDrvDirFil100::ShowInputError(const QString& text)

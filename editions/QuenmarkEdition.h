@@ -1,5 +1,6 @@
-// Quenmark, the later edition: its menu folder DAVOVI in the home folder,
-// prepared at start-up, and the large editor window.
+// Quenmark, the later edition: its menu folder "c:\DAVOVI" (DAVOVI in the home
+// folder where there are no drive letters), prepared at start-up, and the
+// large editor window.
 #pragma once
 
 #include "Edition.h"
@@ -48,7 +49,7 @@ inline constexpr Edition QuenmarkEdition{
     .WindowTitle = "Quenmark",
     .VersionSeparator = " - v",
     .CaptionVersion = "2.02",
-    .MenuFolderRule = {"HOME", "DAVOVI"},
+    .MenuFolderRule = {.Fixed = "c:\\DAVOVI"},
     .PrepareMenuFolder = true,
     .ResetFieldColors = true,
     .EditorLayout = {10395, 5370, quenmark_edition::WindowFont, quenmark_edition::Controls,

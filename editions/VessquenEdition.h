@@ -48,7 +48,7 @@ inline constexpr Edition VessquenEdition{
     .WindowTitle = "Torvane/Bex Vessik Quenmark",
     .VersionSeparator = " - ",
     .CaptionVersion = "1.10",
-    .MenuFolderRule = {"USERPROFILE", "My Documents"},
+    .MenuFolderRule = {.Variable = "USERPROFILE", .Folder = "My Documents"},
     .PrepareMenuFolder = false,
     .ResetFieldColors = false,
     .EditorLayout = {7800, 4200, vessquen_edition::WindowFont, vessquen_edition::Controls,

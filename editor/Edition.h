@@ -50,11 +50,13 @@ struct LayoutTable {
     std::span<const LineLayout> Lines;
 };
 
-// Where the menu folder lies: the value of an environment variable, "/", and
-// a folder name.
+// Where the menu folder lies: a fixed drive-letter path ("c:\DAVOVI"), or,
+// when there is none, the value of an environment variable, the system's
+// separator and a folder name.
 struct FolderRule {
-    std::string_view Variable;
-    std::string_view Folder;
+    std::string_view Fixed = {};
+    std::string_view Variable = {};
+    std::string_view Folder = {};
 };
 
 struct Edition {

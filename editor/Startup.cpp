@@ -2,10 +2,12 @@
 
 #include "Global_data.h"
 #include "MenuEditors100.h"
+#include "PlatformPaths.h"
 #include "VbColor.h"
 #include "frmOpening.h"
 
 #include <QApplication>
+#include <QDir>
 
 #include <cstdlib>
 #include <filesystem>
@@ -35,19 +37,35 @@ void PrepareFolder(const std::string& path)
         throw std::runtime_error(ec.message() + " (" + path + ")");
 }
 
+std::string RequiredVariable(std::string_view name, const EnvironmentLookup& environment)
+{
+    // An unset variable would put the folder at the root of the file system.
+    const std::optional<std::string> value = environment(name);
+    if (!value || value->empty())
+        throw std::runtime_error(std::string(name) + " is not set");
+    return *value;
+}
+
+std::string MenuFolderOf(const Edition& edition, const EnvironmentLookup& environment)
+{
+    const FolderRule& rule = edition.MenuFolderRule;
+    if (!rule.Fixed.empty()) {
+        const std::string_view standIn = DriveStandInVariable();
+        return LocalDesignPath(
+            rule.Fixed, standIn.empty() ? std::string() : RequiredVariable(standIn, environment));
+    }
+    // Joined as they are: an unset variable leaves the folder name alone.
+    return environment(rule.Variable).value_or("") + QDir::separator().toLatin1() +
+           std::string(rule.Folder);
+}
+
 frmOpening* RunStartupSteps(const Edition& edition, const EnvironmentLookup& environment)
 {
     FileData.fill(0);
 
-    const FolderRule& rule = edition.MenuFolderRule;
-    const std::optional<std::string> base = environment(rule.Variable);
-    const std::string folder = base.value_or("") + "/" + std::string(rule.Folder);
-    if (edition.PrepareMenuFolder) {
-        // An unset variable would put the folder at the root of the file system.
-        if (!base || base->empty())
-            throw std::runtime_error(std::string(rule.Variable) + " is not set");
+    const std::string folder = MenuFolderOf(edition, environment);
+    if (edition.PrepareMenuFolder)
         PrepareFolder(folder);
-    }
     MenuFolder = folder;
 
     auto window = std::make_unique<frmOpening>(edition);
@@ -67,10 +85,12 @@ void ShowStartupError(const char* reason)
 
 std::optional<std::string> ProcessEnvironment(std::string_view name)
 {
-    const char* value = std::getenv(std::string(name).c_str());
-    if (!value)
+    // Qt reads the wide environment on Windows, so a profile folder named in
+    // any script survives as UTF-8.
+    const std::string key(name);
+    if (!qEnvironmentVariableIsSet(key.c_str()))
         return std::nullopt;
-    return std::string(value);
+    return qEnvironmentVariable(key.c_str()).toStdString();
 }
 
 frmOpening* Startup(const Edition& edition, const EnvironmentLookup& environment)

@@ -1,5 +1,7 @@
 #include "Fonts.h"
 
+#include "PlatformPaths.h"
+
 #include <QStringList>
 
 namespace {
@@ -7,16 +9,8 @@ namespace {
 void RegisterSubstitutes()
 {
     static const bool registered = [] {
-        // Arial's metrics are MS Sans Serif's at these sizes; Courier New's
-        // are Courier's. DejaVu, the usual fallback, is a good deal wider.
-        QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                                   {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-                                    QStringLiteral("Arial"), QStringLiteral("Helvetica"),
-                                    QStringLiteral("Nimbus Sans")});
-        QFont::insertSubstitutions(QStringLiteral("Courier"),
-                                   {QStringLiteral("Liberation Mono"), QStringLiteral("Cousine"),
-                                    QStringLiteral("Courier New"),
-                                    QStringLiteral("Nimbus Mono PS")});
+        for (const QString& face : {QStringLiteral("MS Sans Serif"), QStringLiteral("Courier")})
+            QFont::insertSubstitutions(face, FaceSubstitutes(face));
         return true;
     }();
     (void)registered;

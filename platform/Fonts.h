@@ -1,7 +1,8 @@
 // Fonts of the layout tables. The faces the windows were laid out with
-// ("MS Sans Serif", "Courier") are seldom installed; each maps to the closest
-// face at hand with like metrics, so that captions fit the rectangles drawn for
-// them, and failing those to the system's sans-serif or fixed-pitch face.
+// ("MS Sans Serif", "Courier") are used where the system has them; elsewhere
+// each maps to the closest face at hand with like metrics (FaceSubstitutes),
+// so that captions fit the rectangles drawn for them, and failing those to the
+// system's sans-serif or fixed-pitch face.
 #pragma once
 
 #include <QFont>

@@ -1,6 +1,6 @@
 #include "FileLists.h"
 
-#include "Drives.h"
+#include "PlatformPaths.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "Drives.h"
+#include "PlatformPaths.h"
 #include "FileLists.h"
 #include "MenuEditors100.h"
 #include "ModalDriver.h"

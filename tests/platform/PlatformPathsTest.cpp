@@ -1,4 +1,4 @@
-#include "Drives.h"
+#include "PlatformPaths.h"
 
 #include <QDir>
 #include <QFile>

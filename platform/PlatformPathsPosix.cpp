@@ -1,4 +1,8 @@
-#include "Drives.h"
+// The stand-ins on a system without drive letters: the home folder holds what
+// the design keeps on drive C, and a drive is the root of a mounted volume that
+// holds the user's files; the kernel's and the system's own bookkeeping mounts
+// are left out.
+#include "PlatformPaths.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -57,16 +61,6 @@ QStringList DriveRoots()
     return QStringList{Root} + others;
 }
 
-QString NearestExistingFolder(const QString& path)
-{
-    if (path.isEmpty())
-        return Root;
-    QString folder = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
-    while (folder != Root && !QFileInfo(folder).isDir())
-        folder = QFileInfo(folder).path();
-    return folder;
-}
-
 QString DriveOfPath(const QString& path)
 {
     const QString folder = NearestExistingFolder(path);
@@ -80,9 +74,37 @@ QString DriveOfPath(const QString& path)
 
 bool FileNamesCaseSensitive()
 {
-#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
-    return false;
-#else
     return true;
-#endif
+}
+
+std::string_view DriveStandInVariable()
+{
+    return "HOME";
+}
+
+std::string LocalDesignPath(std::string_view designPath, std::string_view driveFolder)
+{
+    // "c:\DAVOVI": the drive and its root become the stand-in folder.
+    if (designPath.size() >= 2 && designPath[1] == ':')
+        designPath.remove_prefix(2);
+    if (!designPath.empty() && designPath.front() == '\\')
+        designPath.remove_prefix(1);
+    std::string path(driveFolder);
+    path += '/';
+    for (const char c : designPath)
+        path += c == '\\' ? '/' : c;
+    return path;
+}
+
+QStringList FaceSubstitutes(const QString& face)
+{
+    // Arial's metrics are MS Sans Serif's at the layouts' sizes and Courier
+    // New's are Courier's; DejaVu, the usual fallback, is a good deal wider.
+    if (face == QLatin1String("MS Sans Serif"))
+        return {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), QStringLiteral("Arial"),
+                QStringLiteral("Helvetica"), QStringLiteral("Nimbus Sans")};
+    if (face == QLatin1String("Courier"))
+        return {QStringLiteral("Liberation Mono"), QStringLiteral("Cousine"),
+                QStringLiteral("Courier New"), QStringLiteral("Nimbus Mono PS")};
+    return {};
 }
