@@ -5,7 +5,48 @@
 #include <cstring>
 #include <iostream>
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+
+// cmd.exe hands "E:\*.tmr" on as it is; let the C runtime expand it, as a
+// POSIX shell would.
+extern "C" {
+int _dowildcard = -1;
+}
+#else
 #include <unistd.h>
+#endif
+
+namespace {
+
+struct Terminal {
+    bool shown = false;   // standard output is a terminal
+    bool colours = false; // that understands colour sequences
+};
+
+// Sets the standard streams up for menu data and tells what standard output is.
+Terminal PrepareStandardStreams()
+{
+#ifdef _WIN32
+    // Menu files and exports are bytes: no carriage return before each line
+    // feed and no Ctrl+Z as the end of input, so they match other systems'.
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stdin), _O_BINARY);
+    const HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
+    DWORD mode = 0;
+    if (!GetConsoleMode(out, &mode))
+        return {};
+    // Older consoles print colour sequences as text.
+    return {true, SetConsoleMode(out, mode | ENABLE_VIRTUAL_TERMINAL_PROCESSING) != 0};
+#else
+    const bool shown = isatty(STDOUT_FILENO) == 1;
+    return {shown, shown};
+#endif
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -14,11 +55,11 @@ int main(int argc, char** argv)
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
 
-    const bool terminal = isatty(STDOUT_FILENO) == 1;
+    const Terminal terminal = PrepareStandardStreams();
     const char* noColor = std::getenv("NO_COLOR");
     const char* term = std::getenv("TERM");
     const bool colourWanted = !(noColor && *noColor) && !(term && std::strcmp(term, "dumb") == 0);
-    Console console{std::cout, std::cerr, terminal, terminal && colourWanted};
+    Console console{std::cout, std::cerr, terminal.shown, terminal.colours && colourWanted};
 
     const int status = RunTmrtool(arguments, console);
     // A full disk or a closed pipe must not pass for success.
