@@ -1,84 +1,85 @@
 #include "Startup.h"
 
+#include "Fonts.h"
+#include "FormBuilder.h"
 #include "Global_data.h"
 #include "MenuEditors100.h"
 #include "PlatformPaths.h"
 #include "VbColor.h"
 #include "frmOpening.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QDir>
 
 #include <cstdlib>
 #include <filesystem>
-#include <memory>
-#include <stdexcept>
 #include <system_error>
 
 namespace {
 
-QString ToQString(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 // Makes sure an entry of that name exists, creating the folder (one level)
 // when there is none. Any kind of entry will do, a plain file included.
-void PrepareFolder(const std::string& path)
+// Returns "" or why not.
+QString PrepareFolder(const std::string& path)
 {
     std::error_code ec;
     const auto status = std::filesystem::symlink_status(path, ec);
-    if (status.type() != std::filesystem::file_type::not_found) {
-        if (ec)
-            throw std::runtime_error(ec.message() + " (" + path + ")");
-        return;
-    }
-    if (!std::filesystem::create_directory(path, ec) && ec)
-        throw std::runtime_error(ec.message() + " (" + path + ")");
+    if (status.type() == std::filesystem::file_type::not_found)
+        std::filesystem::create_directory(path, ec);
+    if (!ec)
+        return {};
+    return QString::fromStdString(ec.message() + " (" + path + ")");
 }
 
-std::string RequiredVariable(std::string_view name, const EnvironmentLookup& environment)
-{
-    // An unset variable would put the folder at the root of the file system.
-    const std::optional<std::string> value = environment(name);
-    if (!value || value->empty())
-        throw std::runtime_error(std::string(name) + " is not set");
-    return *value;
-}
-
-std::string MenuFolderOf(const Edition& edition, const EnvironmentLookup& environment)
+// The menu folder by the edition's rule, tested and created when the edition
+// prepares it; "" in `error` when all went well.
+std::string MenuFolderOf(const Edition& edition, const EnvironmentLookup& environment,
+                         QString& error)
 {
     const FolderRule& rule = edition.MenuFolderRule;
-    if (!rule.Fixed.empty()) {
-        const std::string_view standIn = DriveStandInVariable();
-        return LocalDesignPath(
-            rule.Fixed, standIn.empty() ? std::string() : RequiredVariable(standIn, environment));
+    if (rule.Fixed.empty()) {
+        // Joined as they are: an unset variable leaves the folder name alone.
+        return environment(rule.Variable).value_or("") + QDir::separator().toLatin1() +
+               std::string(rule.Folder);
     }
-    // Joined as they are: an unset variable leaves the folder name alone.
-    return environment(rule.Variable).value_or("") + QDir::separator().toLatin1() +
-           std::string(rule.Folder);
-}
-
-frmOpening* RunStartupSteps(const Edition& edition, const EnvironmentLookup& environment)
-{
-    FileData.fill(0);
-
-    const std::string folder = MenuFolderOf(edition, environment);
+    std::string drive;
+    if (const std::string_view standIn = DriveStandInVariable(); !standIn.empty()) {
+        // An unset variable would put the folder at the root of the file system.
+        const std::optional<std::string> value = environment(standIn);
+        if (!value || value->empty()) {
+            error = ToQString(standIn) + QStringLiteral(" is not set");
+            return {};
+        }
+        drive = *value;
+    }
+    const std::string folder = LocalDesignPath(rule.Fixed, drive);
     if (edition.PrepareMenuFolder)
-        PrepareFolder(folder);
-    MenuFolder = folder;
-
-    auto window = std::make_unique<frmOpening>(edition);
-    window->show();
-    return window.release();
+        error = PrepareFolder(folder);
+    return folder;
 }
 
-void ShowStartupError(const char* reason)
+void ShowStartupError(const QString& reason)
 {
-    MsgStyle = 0;
+    MsgStyle = MsgOk;
     MsgColor = ColorRed;
-    MsgText = QStringLiteral("\r\nInitialization Error #") + QString::fromUtf8(reason);
+    MsgText = QStringLiteral("\r\nInitialization Error #") + reason;
     ShowMessageDialog();
+}
+
+// Roles that Qt's own interfaces do not give: the editor is a window (Qt
+// takes a plain top-level widget for a client area), the lines separators.
+QAccessibleInterface* EditorAccessible(const QString& classname, QObject* object)
+{
+    if (!object || !object->isWidgetType())
+        return nullptr;
+    auto* widget = static_cast<QWidget*>(object);
+    if (classname == QLatin1String("frmOpening"))
+        return new QAccessibleWidget(widget, QAccessible::Window);
+    if (classname == QLatin1String("SeparatorLine"))
+        return new QAccessibleWidget(widget, QAccessible::Separator);
+    return nullptr;
 }
 
 } // namespace
@@ -93,16 +94,28 @@ std::optional<std::string> ProcessEnvironment(std::string_view name)
     return qEnvironmentVariable(key.c_str()).toStdString();
 }
 
+void SetUpProcess()
+{
+    QAccessible::installFactory(EditorAccessible);
+    RegisterFontSubstitutes();
+}
+
 frmOpening* Startup(const Edition& edition, const EnvironmentLookup& environment)
 {
-    if (!edition.PrepareMenuFolder)
-        return RunStartupSteps(edition, environment);
-    try {
-        return RunStartupSteps(edition, environment);
-    } catch (const std::exception& error) {
-        ShowStartupError(error.what());
+    FileData.fill(0);
+    QString error;
+    const std::string folder = MenuFolderOf(edition, environment, error);
+    frmOpening* window = nullptr;
+    if (error.isEmpty()) {
+        MenuFolder = folder;
+        window = frmOpening::Create(edition, error);
+    }
+    if (!window) {
+        ShowStartupError(error);
         return nullptr;
     }
+    window->show();
+    return window;
 }
 
 int RunEdition(const Edition& edition, int argc, char** argv)
@@ -110,6 +123,7 @@ int RunEdition(const Edition& edition, int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(ToQString(edition.ProductName));
     QApplication::setApplicationVersion(ToQString(edition.FileVersion));
+    SetUpProcess();
     if (!Startup(edition))
         return EXIT_FAILURE;
     return QApplication::exec();

@@ -4,23 +4,14 @@
 
 #include <QStringList>
 
-namespace {
-
-void RegisterSubstitutes()
+void RegisterFontSubstitutes()
 {
-    static const bool registered = [] {
-        for (const QString& face : {QStringLiteral("MS Sans Serif"), QStringLiteral("Courier")})
-            QFont::insertSubstitutions(face, FaceSubstitutes(face));
-        return true;
-    }();
-    (void)registered;
+    for (const QString& face : {QStringLiteral("MS Sans Serif"), QStringLiteral("Courier")})
+        QFont::insertSubstitutions(face, FaceSubstitutes(face));
 }
-
-} // namespace
 
 QFont DesignFont(const QString& face, double points, bool fixedPitch)
 {
-    RegisterSubstitutes();
     QFont font(face);
     font.setPointSizeF(points);
     font.setWeight(QFont::Normal);
