@@ -30,9 +30,11 @@ struct Terminal {
 Terminal PrepareStandardStreams()
 {
 #ifdef _WIN32
-    // Menu files and exports are bytes: no carriage return before each line
-    // feed and no Ctrl+Z as the end of input, so they match other systems'.
+    // Menu files, exports and messages are bytes: no carriage return before
+    // each line feed and no Ctrl+Z as the end of input, so they match other
+    // systems'.
     _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
     _setmode(_fileno(stdin), _O_BINARY);
     const HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
     DWORD mode = 0;

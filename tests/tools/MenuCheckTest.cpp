@@ -50,7 +50,7 @@ TEST(ReadMenuBytes, MissingFilesAndFoldersGiveTheSystemsReason)
     ASSERT_TRUE(dir.isValid());
     const MenuFileBytes missing = ReadMenuBytes(dir.filePath("MENU0001.tmr"));
     EXPECT_FALSE(missing.ok);
-    EXPECT_EQ(missing.error, "No such file or directory");
+    EXPECT_EQ(missing.error, NoSuchFile());
     EXPECT_FALSE(QFile::exists(dir.filePath("MENU0001.tmr")));
 
     ASSERT_TRUE(QDir(dir.path()).mkdir("MENU0002.tmr"));

@@ -5,6 +5,7 @@
 #include "MenuFileFormat.h"
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 #include <QString>
 
@@ -12,6 +13,7 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <string>
 
 namespace fixtures {
 
@@ -91,5 +93,18 @@ public:
 private:
     std::uint32_t state;
 };
+
+// The system's own words for a file that is not there; Windows words them in
+// the user's language.
+inline std::string NoSuchFile()
+{
+#ifdef _WIN32
+    QFile missing(QDir::temp().filePath(QStringLiteral("quenmark-no-such-menu.tmr")));
+    missing.open(QIODevice::ReadOnly);
+    return missing.errorString().toStdString();
+#else
+    return "No such file or directory";
+#endif
+}
 
 } // namespace fixtures

@@ -192,7 +192,7 @@ TEST_F(TmrTool, CheckOfMissingFilesAndFoldersExits2AndGoesOn)
     const Result r = Tmr({"check", Path("MISSING.tmr"), Folder("MENU0001.tmr"), File("GOOD.tmr"),
                           Corrupted("BAD.tmr")});
     EXPECT_EQ(r.status, ExitTrouble);
-    EXPECT_EQ(r.err, "tmrtool: " + P("MISSING.tmr") + ": No such file or directory\n" +
+    EXPECT_EQ(r.err, "tmrtool: " + P("MISSING.tmr") + ": " + NoSuchFile() + "\n" +
                          "tmrtool: " + P("MENU0001.tmr") + ": Is a directory\n");
     EXPECT_EQ(r.out, P("BAD.tmr") + ": item 3: checksum 0x12, expected 0x0C\n" +
                          "4 files, 3 with problems\n");
@@ -213,7 +213,7 @@ TEST_F(TmrTool, ShowEveryFileItCanReadAndSayWhatItCannot)
                           File("S190.tmr", 190), File("E0.tmr", 0), File("BIG.tmr", 1 << 20),
                           Corrupted("BAD.tmr")});
     EXPECT_EQ(r.status, ExitTrouble);
-    EXPECT_EQ(r.err, "tmrtool: " + P("MISSING.tmr") + ": No such file or directory\n" +
+    EXPECT_EQ(r.err, "tmrtool: " + P("MISSING.tmr") + ": " + NoSuchFile() + "\n" +
                          "tmrtool: " + P("DIR.tmr") + ": Is a directory\n");
     EXPECT_NE(r.out.find(P("GOOD.tmr") + "\nitem\tname\t"), std::string::npos);
     EXPECT_NE(r.out.find("\n1\tFRIES\t3:00\t0:30\t7:00\t1\tok\n"), std::string::npos);
