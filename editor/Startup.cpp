@@ -2,6 +2,7 @@
 
 #include "Global_data.h"
 #include "MenuEditors100.h"
+#include "MenuPrint.h"
 #include "VbColor.h"
 #include "frmOpening.h"
 
@@ -51,6 +52,7 @@ frmOpening* RunStartupSteps(const Edition& edition, const EnvironmentLookup& env
     MenuFolder = folder;
 
     auto window = std::make_unique<frmOpening>(edition);
+    InstallMenuPrint(window.get());
     window->show();
     return window.release();
 }
