@@ -89,6 +89,12 @@ for program in "${programs[@]}"; do
     fi
 done
 
+doc=$share/doc/quenmark
+grep -qx "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" \
+    "$doc/copyright" 2>/dev/null || fail "no machine-readable copyright file in $doc"
+zcat "$doc/changelog.Debian.gz" 2>/dev/null | head -1 | grep -q "^quenmark (" ||
+    fail "no changelog.Debian.gz in $doc"
+
 # tmrtool's completion is where bash-completion looks, and completes.
 if [[ " ${programs[*]} " == *" tmrtool "* ]]; then
     completion=$share/bash-completion/completions/tmrtool
