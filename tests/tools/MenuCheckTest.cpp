@@ -24,41 +24,6 @@ std::vector<std::string> Lines(const MenuImage& image, std::int64_t size = FileD
 
 } // namespace
 
-TEST(ReadMenuBytes, ReportsTheSizeOfAnyFileAndReadsAtMost191Bytes)
-{
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QByteArray menu = Bytes(Sample());
-    for (int size : {0, 1, 190, 191, 192, 1 << 20}) {
-        const QString path = dir.filePath(QString("F%1.tmr").arg(size));
-        QByteArray bytes = menu.left(size);
-        bytes.append(QByteArray(std::max(0, size - FileDataSize), '\x7F'));
-        Put(path, bytes);
-        const MenuFileBytes r = ReadMenuBytes(path);
-        ASSERT_TRUE(r.ok) << size << r.error;
-        EXPECT_EQ(r.size, size);
-        EXPECT_EQ(r.head.size(), static_cast<std::size_t>(std::min(size, FileDataSize)));
-        EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(r.head.data()),
-                             static_cast<qsizetype>(r.head.size())),
-                  menu.left(size));
-    }
-}
-
-TEST(ReadMenuBytes, MissingFilesAndFoldersGiveTheSystemsReason)
-{
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const MenuFileBytes missing = ReadMenuBytes(dir.filePath("MENU0001.tmr"));
-    EXPECT_FALSE(missing.ok);
-    EXPECT_EQ(missing.error, "No such file or directory");
-    EXPECT_FALSE(QFile::exists(dir.filePath("MENU0001.tmr")));
-
-    ASSERT_TRUE(QDir(dir.path()).mkdir("MENU0002.tmr"));
-    const MenuFileBytes folder = ReadMenuBytes(dir.filePath("MENU0002.tmr"));
-    EXPECT_FALSE(folder.ok);
-    EXPECT_EQ(folder.error, "Is a directory");
-}
-
 TEST(CheckMenuBytes, ASoundFileHasNothingToSay)
 {
     EXPECT_TRUE(Lines(Sample()).empty());

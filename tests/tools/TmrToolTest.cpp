@@ -1,5 +1,6 @@
 #include "TmrTool.h"
 
+#include "Commands.h"
 #include "MenuFixtures.h"
 
 #include <QDir>
@@ -142,6 +143,16 @@ TEST_F(TmrTool, HelpForTheToolAndEachCommand)
     const Result import = Tmr({"import", "--help"});
     for (const char* option : {"--output", "--format", "--force", "--raw"})
         EXPECT_NE(import.out.find(option), std::string::npos) << option;
+}
+
+TEST_F(TmrTool, ManualPageHasEveryCommand)
+{
+    const QByteArray manual = Contents(TMRTOOL_MANUAL);
+    for (const Command& command : Commands()) {
+        EXPECT_TRUE(manual.contains(QByteArray(".B tmrtool ") + command.name + "\n"))
+            << command.name;
+        EXPECT_TRUE(manual.contains(QByteArray(".BI ") + command.name + " ")) << command.name;
+    }
 }
 
 TEST_F(TmrTool, VersionIsOneLine)
