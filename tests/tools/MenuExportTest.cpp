@@ -96,8 +96,8 @@ TEST(ExportLosses, NoneForAFileAnImportGivesBack)
 TEST(ExportLosses, NamesEachByteThatCannotComeBack)
 {
     MenuImage image = Menu({{"  LEAD", "1:00", "0:00", "0:00", 0}}, 0x33);
-    Record(image, 3)[0] = 0x12;
-    Record(image, 4)[11] = 0x05;
+    Record(image, 3)[ChecksumOffset] = 0x12;
+    Record(image, 4)[ReservedOffset] = 0x05;
     Reseal(image, 4);
     EXPECT_EQ(ExportLosses(image, MenuFormat::Json),
               (std::vector<std::string>{

@@ -96,7 +96,7 @@ TEST_F(TmrtoolProgram, ExitCodesOfEachCommand)
 TEST_F(TmrtoolProgram, OutputToAPipeIsPlain)
 {
     MenuImage image = Sample();
-    Record(image, 2)[0] ^= 0xFF;
+    Record(image, 2)[ChecksumOffset] ^= 0xFF;
     Put(Path("BAD.tmr"), Bytes(image));
     for (const QStringList& args :
          std::vector<QStringList>{{"show", Path("BAD.tmr")},
