@@ -4,6 +4,7 @@
 #include "FormBuilder.h"
 #include "Global_data.h"
 #include "MenuEditors100.h"
+#include "MenuPrint.h"
 #include "PlatformPaths.h"
 #include "VbColor.h"
 #include "frmOpening.h"
@@ -62,10 +63,7 @@ std::string MenuFolderOf(const Edition& edition, const EnvironmentLookup& enviro
 
 void ShowStartupError(const QString& reason)
 {
-    MsgStyle = MsgOk;
-    MsgColor = ColorRed;
-    MsgText = QStringLiteral("\r\nInitialization Error #") + reason;
-    ShowMessageDialog();
+    ShowMessage(MsgOk, ColorRed, QStringLiteral("\r\nInitialization Error #") + reason);
 }
 
 // Roles that Qt's own interfaces do not give: the editor is a window (Qt
@@ -100,6 +98,12 @@ void SetUpProcess()
     RegisterFontSubstitutes();
 }
 
+void ResetEditorState()
+{
+    ResetGlobalData();
+    ResetDialogRequests();
+}
+
 frmOpening* Startup(const Edition& edition, const EnvironmentLookup& environment)
 {
     FileData.fill(0);
@@ -114,6 +118,7 @@ frmOpening* Startup(const Edition& edition, const EnvironmentLookup& environment
         ShowStartupError(error);
         return nullptr;
     }
+    InstallMenuPrint(window);
     window->show();
     return window;
 }
