@@ -132,8 +132,8 @@ windows: windows-configure
 test-windows: windows-configure configure-run
 	@cmake --build $(BUILD_DIR) -j $(JOBS) --target tmrtool
 	@cmake --build $(WIN_BUILD) -j $(JOBS)
-	cd $(WIN_BUILD) && ctest --output-on-failure -j $(JOBS); \
-	    status=$$?; WINEPREFIX=$(CURDIR)/$(WIN_BUILD)/wineprefix wineserver -k 2>/dev/null; exit $$status
+	cd $(WIN_BUILD) && ctest --output-on-failure -j $(JOBS); status=$$?; \
+	    WINEPREFIX=$(CURDIR)/$(WIN_BUILD)/wineprefix wineserver -k 2>/dev/null; exit $$status
 
 clean:
 	rm -rf build build-sanitize $(FUZZ_BUILD) $(WIN_BUILD) corpus-work fuzz-out
