@@ -11,6 +11,20 @@ namespace editor_testing {
 
 using namespace testing_support;
 
+namespace {
+
+// The editor's tests run in a process set up as the program sets up its own.
+class ProcessSetUp : public ::testing::Environment
+{
+public:
+    void SetUp() override { SetUpProcess(); }
+};
+
+[[maybe_unused]] ::testing::Environment* const processSetUp =
+    ::testing::AddGlobalTestEnvironment(new ProcessSetUp);
+
+} // namespace
+
 EnvironmentLookup FakeEnvironment(std::map<std::string, std::string> values)
 {
     return [values = std::move(values)](std::string_view name) -> std::optional<std::string> {
@@ -19,27 +33,6 @@ EnvironmentLookup FakeEnvironment(std::map<std::string, std::string> values)
             return std::nullopt;
         return it->second;
     };
-}
-
-void ResetProcessState()
-{
-    for (MenuItem& item : ItemMemory)
-        item = MenuItem{};
-    FileData.fill(0);
-    CurrentItem = -1;
-    ItemChanged = FlagFalse;
-    IgnoreListClick = FlagFalse;
-    MenuFolder.clear();
-    MsgStyle = 0;
-    MsgText.clear();
-    MsgColor = 0;
-    MsgResult = 0;
-    FormCenterX = 0;
-    FormCenterY = 0;
-    ChooserMode = 0;
-    ChooserFolder.clear();
-    ChooserExtension.clear();
-    ChosenFileName.clear();
 }
 
 void CloseEverything()
@@ -51,7 +44,7 @@ void CloseEverything()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
     EXPECT_TRUE(VisibleTopLevels().isEmpty());
-    ResetProcessState();
+    ResetEditorState();
 }
 
 void EditorTest::TearDown()

@@ -15,6 +15,8 @@
 
 #include <unistd.h>
 
+#include <vector>
+
 using namespace editor_testing;
 using namespace testing_support;
 
@@ -41,11 +43,12 @@ protected:
 
     // Start-up that must fail: answers the red message and checks that no
     // editor was opened.
-    QString FailedStartup(const EnvironmentLookup& environment)
+    QString FailedStartup(const EnvironmentLookup& environment,
+                          const Edition& edition = QuenmarkEdition)
     {
         QStringList labels;
         PressOnNextModal(QStringLiteral("OK"), nullptr, &labels);
-        window = Startup(QuenmarkEdition, environment);
+        window = Startup(edition, environment);
         EXPECT_TRUE(window.isNull());
         EXPECT_EQ(PendingModalActions(), 0) << "no message was shown";
         EXPECT_EQ(MsgStyle, 0);
@@ -135,6 +138,18 @@ TEST_F(StartupTest, UnwritableHomeEndsWithTheInitializationError)
     EXPECT_FALSE(QFileInfo::exists(Path("DAVOVI")));
 }
 
+TEST_F(StartupTest, AWindowThatCannotBeBuiltEndsWithTheInitializationError)
+{
+    std::vector<ControlLayout> controls;
+    for (const ControlLayout& c : QuenmarkEdition.EditorLayout.Controls)
+        if (c.Name != "lblMenuItem")
+            controls.push_back(c);
+    Edition broken = QuenmarkEdition;
+    broken.EditorLayout.Controls = controls;
+    EXPECT_EQ(FailedStartup(FakeEnvironment({{"HOME", temp.path().toStdString()}}), broken),
+              QStringLiteral("\r\nInitialization Error #the editor layout lacks a control"));
+}
+
 class StartupStateTest : public EditorTest
 {
 protected:
@@ -197,7 +212,7 @@ TEST_F(StartupStateTest, SetupOpeningFormLinesAfterARead)
 {
     ItemMemory[0].Name = "FRIES";
     ItemMemory[9].Name = "NUGGETS";
-    window->SetupOpeningForm(1);
+    Form().SetupOpeningForm(1);
     const QStringList lines = ListLines();
     EXPECT_EQ(lines.first(), QStringLiteral("1  FRIES"));
     EXPECT_EQ(lines.mid(1, 8), QStringList({"2", "3", "4", "5", "6", "7", "8", "9"}));
@@ -207,7 +222,7 @@ TEST_F(StartupStateTest, SetupOpeningFormLinesAfterARead)
     // Any other how only resets the state.
     ChooseLine(3);
     ASSERT_EQ(CurrentItem, 3);
-    window->SetupOpeningForm(7);
+    Form().SetupOpeningForm(7);
     EXPECT_EQ(ListLines(), lines);
     EXPECT_EQ(CurrentItem, -1);
     EXPECT_EQ(Caption()->text(), QStringLiteral("New Menu"));
@@ -217,13 +232,13 @@ TEST_F(StartupStateTest, SetupOpeningFormLinesAfterARead)
 
 TEST_F(StartupStateTest, FieldAndButtonSetupIgnoreOtherValues)
 {
-    window->FieldSetup(1);
-    window->ButtonSetup(1);
-    window->FieldSetup(2);
-    window->ButtonSetup(-1);
+    Form().FieldSetup(1);
+    Form().ButtonSetup(1);
+    Form().FieldSetup(2);
+    Form().ButtonSetup(-1);
     EXPECT_TRUE(Name()->isEnabled());
     EXPECT_TRUE(Button(4)->isEnabled());
-    window->ButtonSetup(0);
+    Form().ButtonSetup(0);
     EXPECT_TRUE(Button(0)->isEnabled()) << "Quit is never touched";
     EXPECT_TRUE(Button(2)->isEnabled());
     EXPECT_TRUE(Button(5)->isEnabled());
