@@ -10,8 +10,8 @@
 // The menu image FileData lives with the menu core (Global_data.h).
 #pragma once
 
-#include <QString>
 #include <QLatin1String>
+#include <QString>
 
 #include <cstdint>
 
@@ -54,6 +54,10 @@ inline constexpr QLatin1String MenuFileExtension("tmr");
 // Show the dialog modally over the active window and return when it closed.
 void ShowMessageDialog();
 void ShowFileChooser();
+
+// Sets the message request, shows the dialog and returns its answer. The
+// anchored styles want FormCenterX and FormCenterY set first.
+std::int16_t ShowMessage(std::int16_t style, std::uint32_t color, const QString& text);
 
 // Sets the chooser's request for a menu file in `folder`, shows it and returns
 // the chosen file's full path, "" when cancelled.
