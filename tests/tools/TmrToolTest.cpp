@@ -207,8 +207,7 @@ TEST_F(TmrTool, CheckOfMissingFilesExits2AndGoesOn)
     const Result r = Tmr({"check", Path("MISSING.tmr"), Folder("MENU0001.tmr"), File("GOOD.tmr"),
                           Corrupted("BAD.tmr")});
     EXPECT_EQ(r.status, ExitTrouble);
-    EXPECT_EQ(r.err, "tmrtool: " + P("MISSING.tmr") + ": " + NoSuchFile() + "
-");
+    EXPECT_EQ(r.err, "tmrtool: " + P("MISSING.tmr") + ": " + NoSuchFile() + "\n");
     EXPECT_EQ(r.out, P("BAD.tmr") + ": item 3: checksum 0x12, expected 0x0C\n" +
                          "3 files, 2 with problems\n");
     EXPECT_FALSE(QFile::exists(Path("MISSING.tmr")));
