@@ -1,8 +1,9 @@
 #include "ModalForm.h"
 
+#include "FramePlacement.h"
+
 #include <QKeyEvent>
 #include <QPushButton>
-#include <QTimer>
 
 ModalForm::ModalForm(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
@@ -23,10 +24,12 @@ QPushButton* ModalForm::AddButton(int index, const QString& caption)
 
 void ModalForm::Place()
 {
-    // Frame margins are only known once the native window exists.
-    winId();
-    placedFrame_ = frameGeometry().size();
-    PlaceWindow();
+    if (placing_) {
+        PlaceWindow();
+        return;
+    }
+    placing_ = true;
+    PlaceByFrame(this, [this] { PlaceWindow(); });
 }
 
 void ModalForm::keyPressEvent(QKeyEvent* event)
@@ -41,17 +44,4 @@ void ModalForm::keyPressEvent(QKeyEvent* event)
         return;
     }
     QDialog::keyPressEvent(event);
-}
-
-void ModalForm::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    // Some window managers report the frame only after the window is mapped;
-    // place again once if the outer size turned out different.
-    QTimer::singleShot(0, this, [this] {
-        if (frameGeometry().size() != placedFrame_) {
-            placedFrame_ = frameGeometry().size();
-            PlaceWindow();
-        }
-    });
 }

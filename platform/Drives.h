@@ -23,5 +23,6 @@ QString NearestExistingFolder(const QString& path);
 // system (proc, sysfs, cgroup, tmpfs under /run, ...) rather than a drive.
 bool IsPseudoVolume(const QString& root, const QByteArray& fsType);
 
-// Whether the file system compares names case-sensitively.
-bool FileNamesCaseSensitive();
+// Whether the file system that holds folder compares names case-sensitively.
+// A FAT stick does not, even on a system whose own disks do.
+bool FileNamesCaseSensitive(const QString& folder);
