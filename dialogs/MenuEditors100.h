@@ -28,6 +28,14 @@ extern QString ChooserFolder;
 extern QString ChooserExtension; // without the dot
 extern QString ChosenFileName;   // "" when cancelled
 
-// Show the dialog modally over the active window and return when it closed.
+class QWidget;
+
+// The window that asks: a modal dialog shown at the moment (the chooser over
+// which a message appears), else the active window, else the visible main
+// window. Each dialog is its child, so that the window manager or the Wayland
+// compositor keeps the dialog over it.
+QWidget* AskingWindow();
+
+// Show the dialog modally over the asking window and return when it closed.
 void ShowMessageDialog();
 void ShowFileChooser();
