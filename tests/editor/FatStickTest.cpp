@@ -41,8 +41,7 @@ public:
         for (const char* tool : {"mkfs.vfat", "fusefat", "fusermount"})
             if (QStandardPaths::findExecutable(tool).isEmpty())
                 return QString("%1 is not installed").arg(tool);
-        if (!QFile::exists(image_) &&
-            QProcess::execute("mkfs.vfat", {"-C", "-n", "QUENSTICK", image_, "4096"}) != 0)
+        if (!QFile::exists(image_) && QProcess::execute("mkfs.vfat", {"-C", image_, "4096"}) != 0)
             return "mkfs.vfat failed";
         QDir().mkpath(root_);
         mounted_ = true;
