@@ -1,5 +1,7 @@
 # The two commands a newcomer needs: `make run` and `make test`.
-# Both install what is missing first (Debian packages, as root).
+# Each installs what is missing first (Debian packages, as root), and only
+# what it needs: `make run` the compiler, CMake, Qt and fonts; `make test`
+# adds the test tools; fuzz, bench and package add their own.
 
 MAKEFLAGS += --no-print-directory
 
@@ -15,46 +17,69 @@ else
 BUILD_DIR  ?= build
 endif
 
+DEPS := scripts/install-deps
 
-.PHONY: all deps configure build test run clean
+# configure(build folder, cmake arguments): the configure output goes to a
+# log in the build folder and is shown when configuring fails.
+define configure
+	@mkdir -p $(1)
+	@cmake $(2) >$(1)/configure.log 2>&1 || { cat $(1)/configure.log; exit 1; }
+endef
+
+# One build folder serves both `make run` and `make test`. `make test` always
+# configures it with the tests and with warnings as errors. `make run` sets
+# its options only when it creates the folder (no tests, so no test
+# libraries needed; warnings stay warnings, so that a newer compiler's new
+# warning does not keep a user from running the editor) and otherwise keeps
+# what the folder has, so the two never undo each other's configuration.
+RUN_OPTIONS  = $(if $(wildcard $(BUILD_DIR)/CMakeCache.txt),,-DQUENMARK_TESTS=OFF)
+CONFIGURE    = -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_ARGS)
+
+.PHONY: all build run test clean configure-run configure-test
 
 all: build
 
-deps:
-	@scripts/install-deps
+# PROFILES names what else than running a target needs; the configure runs
+# after the install, so that CMake finds what was just installed.
+configure-run:
+	@$(DEPS) run $(PROFILES)
+	$(call configure,$(BUILD_DIR),$(CONFIGURE) $(RUN_OPTIONS))
 
-configure: deps
-	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_ARGS) >/dev/null
+configure-test:
+	@$(DEPS) run test
+	$(call configure,$(BUILD_DIR),$(CONFIGURE) -DQUENMARK_TESTS=ON -DQUENMARK_WERROR=ON)
 
-build: configure
+build: configure-test
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
+
+run: configure-run
+	@case "$(EDITION)" in quenmark|vessquen) ;; \
+	    *) echo "No program $(EDITION): EDITION is quenmark (the default) or vessquen."; exit 1;; \
+	esac
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target $(EDITION)
+	@exec $(BUILD_DIR)/bin/$(EDITION)
 
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-run: build
-	@if [ -x $(BUILD_DIR)/bin/$(EDITION) ]; then \
-	    exec $(BUILD_DIR)/bin/$(EDITION); \
-	else \
-	    echo "No program $(EDITION): EDITION is quenmark (the default) or vessquen."; exit 1; \
-	fi
-
-clean:
-	rm -rf build build-sanitize build-fuzz
-
 # Benchmarks print their figures; they are never part of `make test`.
 .PHONY: bench
-bench: configure
+bench: PROFILES = bench
+bench: configure-run
 	@cmake --build $(BUILD_DIR) -j $(JOBS) --target run_benchmarks
 
-# The Debian package, written to $(BUILD_DIR).
+# The Debian package, written to $(BUILD_DIR), and lintian's verdict on it.
 .PHONY: package
-package: configure
+package: PROFILES = package
+package: configure-run
+	@rm -f $(BUILD_DIR)/quenmark_*.deb
 	@cmake --build $(BUILD_DIR) -j $(JOBS) --target package
+	lintian --fail-on error,warning $(BUILD_DIR)/quenmark_*.deb
 
 # tmrtool check over 10,000 menu files against cat of the same files.
 .PHONY: bench-check
-bench-check: build
+bench-check: configure-run
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target tmrtool
 	@bench/check-vs-cat.sh $(BUILD_DIR)/bin/tmrtool
 
 # Fuzzing: libFuzzer targets built with clang into build-fuzz, each run for
@@ -62,22 +87,22 @@ bench-check: build
 FUZZ_SECONDS ?= 60
 FUZZ_BUILD   ?= build-fuzz
 
-.PHONY: fuzz clean-fuzz
-
-fuzz: deps
-	@cmake -S fuzz -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+.PHONY: fuzz
+fuzz:
+	@$(DEPS) run fuzz
+	$(call configure,$(FUZZ_BUILD),-S fuzz -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++)
 	@cmake --build $(FUZZ_BUILD) -j $(JOBS)
 	@FUZZ_BUILD=$(FUZZ_BUILD) FUZZ_SECONDS=$(FUZZ_SECONDS) fuzz/run
 
-clean: clean-fuzz
-clean-fuzz:
-	rm -rf $(FUZZ_BUILD) corpus-work fuzz-out
 # The editor's soak: SOAK_STEPS random steps (default 3000) through the real
 # window against a model of it. SOAK_SEED replays a walk; without it each run
 # takes a fresh seed and prints it. `make soak SANITIZE=1` runs it sanitized.
 .PHONY: soak
-soak: configure
+soak: configure-test
 	@cmake --build $(BUILD_DIR) -j $(JOBS) --target SoakTest
 	@QT_QPA_PLATFORM=offscreen SOAK_STEPS=$(or $(SOAK_STEPS),3000) \
 	    SOAK_SEED=$(or $(SOAK_SEED),$(shell od -An -N4 -tu4 /dev/urandom | tr -d ' ')) \
 	    $(BUILD_DIR)/bin/SoakTest
+
+clean:
+	rm -rf build build-sanitize $(FUZZ_BUILD) corpus-work fuzz-out

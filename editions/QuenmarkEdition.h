@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Edition.h"
+#include "ProgramVersions.h"
 
 namespace quenmark_edition {
 
@@ -47,12 +48,12 @@ inline constexpr LineLayout Lines[] = {
 inline constexpr Edition QuenmarkEdition{
     .WindowTitle = "Quenmark",
     .VersionSeparator = " - v",
-    .CaptionVersion = "2.02",
+    .CaptionVersion = quenmark_version::CaptionVersion,
     .MenuFolderRule = {"HOME", "DAVOVI"},
     .PrepareMenuFolder = true,
     .ResetFieldColors = true,
     .EditorLayout = {10395, 5370, quenmark_edition::WindowFont, quenmark_edition::Controls,
                      quenmark_edition::Lines},
-    .FileVersion = "2.00.0002",
-    .ProductName = "Quenmark",
+    .FileVersion = quenmark_version::FileVersion,
+    .ProductName = quenmark_version::ProductName,
 };

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Edition.h"
+#include "ProgramVersions.h"
 
 namespace vessquen_edition {
 
@@ -47,12 +48,12 @@ inline constexpr LineLayout Lines[] = {
 inline constexpr Edition VessquenEdition{
     .WindowTitle = "Torvane/Bex Vessik Quenmark",
     .VersionSeparator = " - ",
-    .CaptionVersion = "1.10",
+    .CaptionVersion = vessquen_version::CaptionVersion,
     .MenuFolderRule = {"USERPROFILE", "My Documents"},
     .PrepareMenuFolder = false,
     .ResetFieldColors = false,
     .EditorLayout = {7800, 4200, vessquen_edition::WindowFont, vessquen_edition::Controls,
                      vessquen_edition::Lines},
-    .FileVersion = "1.01",
-    .ProductName = "Vessquen",
+    .FileVersion = vessquen_version::FileVersion,
+    .ProductName = vessquen_version::ProductName,
 };

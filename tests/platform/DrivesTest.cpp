@@ -86,11 +86,16 @@ TEST(DriveOfPath, TheRootOfTheVolumeThatHoldsIt)
 {
     QTemporaryDir temp;
     ASSERT_TRUE(temp.isValid());
-    const QString expected = QStorageInfo(temp.path()).rootPath();
-    EXPECT_EQ(DriveOfPath(temp.path()), expected);
-    EXPECT_EQ(DriveOfPath(temp.path() + "/not/made/yet"), expected);
-    EXPECT_EQ(DriveOfPath("/no-such-folder-for-quenmark"), QStorageInfo("/").rootPath());
-    EXPECT_EQ(DriveOfPath(""), QStorageInfo("/").rootPath());
+    const QString drive = DriveOfPath(temp.path());
+    EXPECT_TRUE(drive == "/" || temp.path().startsWith(drive + "/")) << drive.toStdString();
+    // In a container or chroot the volume may not be listed; "/" is then the answer.
+    const QStorageInfo volume(temp.path());
+    if (volume.isValid()) {
+        EXPECT_EQ(drive, volume.rootPath());
+    }
+    EXPECT_EQ(DriveOfPath(temp.path() + "/not/made/yet"), drive);
+    EXPECT_EQ(DriveOfPath("/no-such-folder-for-quenmark"), "/");
+    EXPECT_EQ(DriveOfPath(""), "/");
 }
 
 TEST(DriveOfPath, IsAnAncestorEvenThroughASymbolicLink)
