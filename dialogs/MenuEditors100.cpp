@@ -5,14 +5,14 @@
 
 #include <QApplication>
 
-std::int16_t MsgStyle = 0;
+std::int16_t MsgStyle = MsgOk;
 QString MsgText;
 std::uint32_t MsgColor = 0;
-std::int16_t MsgResult = 0;
+std::int16_t MsgResult = AnswerOk;
 std::int32_t FormCenterX = 0;
 std::int32_t FormCenterY = 0;
 
-std::int16_t ChooserMode = 0;
+std::int16_t ChooserMode = ChooseToSave;
 QString ChooserFolder;
 QString ChooserExtension;
 QString ChosenFileName;
@@ -42,4 +42,27 @@ void ShowFileChooser()
 {
     frmMEDrvDirFil100 form(AskingWindow());
     form.exec();
+}
+
+QString ChooseMenuFile(std::int16_t mode, const QString& folder)
+{
+    ChooserMode = mode;
+    ChooserFolder = folder;
+    ChooserExtension = QString(MenuFileExtension);
+    ShowFileChooser();
+    return ChosenFileName;
+}
+
+void ResetDialogRequests()
+{
+    MsgStyle = MsgOk;
+    MsgText.clear();
+    MsgColor = 0;
+    MsgResult = AnswerOk;
+    FormCenterX = 0;
+    FormCenterY = 0;
+    ChooserMode = ChooseToSave;
+    ChooserFolder.clear();
+    ChooserExtension.clear();
+    ChosenFileName.clear();
 }

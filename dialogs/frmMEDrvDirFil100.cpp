@@ -2,6 +2,7 @@
 
 #include "Drives.h"
 #include "FileLists.h"
+#include "FormBuilder.h"
 #include "KeyFilters.h"
 #include "KeyPressHandler.h"
 #include "MenuEditors100.h"
@@ -18,36 +19,39 @@
 
 namespace {
 
-// Layout, in twips, relative to the client area.
-constexpr int ClientWidth = 5550;
-constexpr int ClientHeight = 3810;
 constexpr int FormLeft = 1000;
 constexpr int FormTop = 1000;
 
-struct ControlRow {
-    const char* name;
-    int left;
-    int top;
-    int width;
-    int height;
-};
+using enum ControlKind;
 // In tab order; the labels take no focus.
-constexpr std::array<ControlRow, 8> ControlTable{{
-    {"lstDrive", 120, 180, 2955, 315},
-    {"lstDirectory", 120, 540, 2955, 2565},
-    {"txtFileName", 3180, 2760, 2235, 315},
-    {"cmdBut_0", 4020, 3300, 1395, 375},
-    {"cmdBut_1", 120, 3300, 1395, 375},
-    {"lstFile", 3180, 540, 2235, 1650},
-    {"Label1", 3180, 300, 2235, 255},
-    {"lblFileName", 3180, 2340, 2235, 435},
-}};
+constexpr ControlLayout Controls[] = {
+    {Custom, "lstDrive", -1, "", 120, 180, 2955, 315, {}, 0},
+    {Custom, "lstDirectory", -1, "", 120, 540, 2955, 2565, {}, 1},
+    {TextBox, "txtFileName", -1, "", 3180, 2760, 2235, 315, {}, 2},
+    {Button, "cmdBut", frmMEDrvDirFil100::ButCancel, "Cancel", 4020, 3300, 1395, 375, {}, 3},
+    {Button, "cmdBut", frmMEDrvDirFil100::ButOk, "OK", 120, 3300, 1395, 375, {}, 4},
+    {Custom, "lstFile", -1, "", 3180, 540, 2235, 1650, {}, 5},
+    {Label, "Label1", -1, "Existing Menu Files:", 3180, 300, 2235, 255, {}, 6},
+    {Label, "lblFileName", -1, "", 3180, 2340, 2235, 435, {}, 7, TextAlign::Left, false, true},
+};
+constexpr LayoutTable Layout{5550, 3810, {}, Controls};
+static_assert(HasButtonArray(Layout, 2));
 
-constexpr int ButCancel = 0;
-constexpr int ButOk = 1;
+// Controls named for screen readers after the label above them.
+constexpr LabelFor Labels[] = {{"Label1", "lstFile"}, {"lblFileName", "txtFileName"}};
+
+QWidget* MakeFileList(const ControlLayout& c, QWidget* form)
+{
+    if (c.Name == "lstDrive")
+        return new DriveListBox(form);
+    if (c.Name == "lstDirectory")
+        return new DirListBox(form);
+    if (c.Name == "lstFile")
+        return new FileListBox(form);
+    return nullptr;
+}
+
 constexpr int NameLength = 8;
-// The composed path always ends in this extension, whatever was listed.
-const QString MenuExtension = QStringLiteral("tmr");
 const QString LineBreak = QStringLiteral("\r\n");
 
 QString LabelText(QString text)
@@ -91,38 +95,21 @@ void FitPrompt(QLabel* label)
 frmMEDrvDirFil100::frmMEDrvDirFil100(QWidget* parent) : ModalForm(parent)
 {
     setObjectName(QStringLiteral("frmMEDrvDirFil100"));
+    // The table is fixed and checked when compiled, so building cannot fail.
+    BuildForm(this, Layout, cmdBut, MakeFileList);
+    NameAfterLabels(this, Labels);
+    lstDrive = FindControl<DriveListBox>(this, "lstDrive");
+    lstDirectory = FindControl<DirListBox>(this, "lstDirectory");
+    txtFileName = FindControl<QLineEdit>(this, "txtFileName");
+    lstFile = FindControl<FileListBox>(this, "lstFile");
+    lblFileName = FindControl<QLabel>(this, "lblFileName");
 
-    lstDrive = new DriveListBox(this);
-    lstDirectory = new DirListBox(this);
-    txtFileName = new QLineEdit(this);
-    cmdBut[ButCancel] = AddButton(ButCancel, QStringLiteral("Cancel"));
-    cmdBut[ButOk] = AddButton(ButOk, QStringLiteral("OK"));
-    lstFile = new FileListBox(this);
-    Label1 = new QLabel(QStringLiteral("Existing Menu Files:"), this);
-    lblFileName = new QLabel(this);
-    lblFileName->setWordWrap(true);
-    lblFileName->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-
-    const std::array<QWidget*, 8> controls{lstDrive,  lstDirectory, txtFileName, cmdBut[0],
-                                           cmdBut[1], lstFile,      Label1,      lblFileName};
-    for (std::size_t i = 0; i < controls.size(); ++i) {
-        const ControlRow& row = ControlTable[i];
-        controls[i]->setObjectName(QString::fromLatin1(row.name));
-        controls[i]->setGeometry(TwipsRect(row.left, row.top, row.width, row.height));
-        if (i > 0)
-            setTabOrder(controls[i - 1], controls[i]);
-    }
-
-    // Names for screen readers: the two lists without a label of their own
-    // get one, the others are named after the label above them.
+    // Names for screen readers of the two lists without a label.
     lstDrive->setAccessibleName(QStringLiteral("Drive"));
     // Where a combo box is announced by the value it shows, this tells what
     // that value is.
     lstDrive->setAccessibleDescription(QStringLiteral("Drive of the folders listed"));
     lstDirectory->setAccessibleName(QStringLiteral("Folder"));
-    Label1->setBuddy(lstFile);
-    lstFile->setAccessibleName(Label1->text());
-    lblFileName->setBuddy(txtFileName);
 
     connect(lstDrive, &DriveListBox::Change, this, &frmMEDrvDirFil100::lstDrive_Change);
     connect(lstDirectory, &DirListBox::Change, this, &frmMEDrvDirFil100::lstDirectory_Change);
@@ -132,8 +119,6 @@ frmMEDrvDirFil100::frmMEDrvDirFil100(QWidget* parent) : ModalForm(parent)
                 [this, i] { cmdBut_Click(i); });
     InstallKeyPressHandler(txtFileName,
                            [](std::int16_t& key) { key = StandardizeKeyFilename(key); });
-
-    SetClientSizeTwips(this, ClientWidth, ClientHeight);
     Form_Load();
 }
 
@@ -146,12 +131,12 @@ void frmMEDrvDirFil100::Form_Load()
     lstDrive->SetDrive(folder);
     lstDirectory->SetPath(folder);
 
-    if (ChooserMode == 0) {
+    if (ChooserMode == ChooseToSave) {
         setWindowTitle(QStringLiteral("Select/Enter File to save Menu Items to"));
         lblFileName->setText(LabelText(QStringLiteral("Enter Menu Filename,") + LineBreak +
                                        QStringLiteral("8 characters, NO extension.")));
         txtFileName->clear();
-    } else if (ChooserMode == 1) {
+    } else if (ChooserMode == ChooseToRead) {
         setWindowTitle(QStringLiteral("Select File to read Menu Items from"));
         lblFileName->setText(LabelText(LineBreak + QStringLiteral("Filename")));
         lblFileName->setEnabled(false);
@@ -209,15 +194,16 @@ void frmMEDrvDirFil100::lstFile_Click()
 
 QString frmMEDrvDirFil100::ComposedName(const QString& name) const
 {
-    // At the root this doubles the separator ("//MENU0001.tmr"), which the
+    // The composed path always ends in the menu files' extension, whatever
+    // was listed. At the root this doubles the separator ("//MENU0001.tmr"), which the
     // file system reads as the same file.
-    return lstDirectory->Path() + QLatin1Char('/') + name + QLatin1Char('.') + MenuExtension;
+    return lstDirectory->Path() + QLatin1Char('/') + name + QLatin1Char('.') + MenuFileExtension;
 }
 
 void frmMEDrvDirFil100::ShowInputError(const QString& text)
 {
     SetDrvDirFilFormCenter();
-    MsgStyle = 16;
+    MsgStyle = MsgAnchored + MsgOk;
     MsgColor = ColorRed;
     MsgText = LineBreak + text;
     ShowMessageDialog();
@@ -234,7 +220,7 @@ void frmMEDrvDirFil100::cmdBut_Click(int index)
         return;
 
     const QString name = txtFileName->text();
-    if (ChooserMode == 0) {
+    if (ChooserMode == ChooseToSave) {
         if (name.isEmpty()) {
             ShowInputError(QStringLiteral("No Filename Exists"));
         } else if (name.size() == NameLength && IsSafeName(name)) {
@@ -244,7 +230,7 @@ void frmMEDrvDirFil100::cmdBut_Click(int index)
             ShowInputError(QStringLiteral("Invalid Filename"));
             txtFileName->setFocus();
         }
-    } else if (ChooserMode == 1) {
+    } else if (ChooserMode == ChooseToRead) {
         if (name.isEmpty()) {
             ShowInputError(QStringLiteral("No Filename Exists"));
         } else {

@@ -20,6 +20,10 @@ class frmMEDrvDirFil100 : public ModalForm
     Q_OBJECT
 
 public:
+    // The indexes of cmdBut.
+    static constexpr int ButCancel = 0;
+    static constexpr int ButOk = 1;
+
     explicit frmMEDrvDirFil100(QWidget* parent = nullptr);
 
     // Stores the middle of this window, in screen twips, as the anchor of the
@@ -41,11 +45,10 @@ private:
     void ShowInputError(const QString& text);
     QString ComposedName(const QString& name) const;
 
-    DriveListBox* lstDrive;
-    DirListBox* lstDirectory;
-    QLineEdit* txtFileName;
+    DriveListBox* lstDrive = nullptr;
+    DirListBox* lstDirectory = nullptr;
+    QLineEdit* txtFileName = nullptr;
     std::array<QPushButton*, 2> cmdBut{};
-    FileListBox* lstFile;
-    QLabel* Label1;
-    QLabel* lblFileName;
+    FileListBox* lstFile = nullptr;
+    QLabel* lblFileName = nullptr;
 };

@@ -1,6 +1,6 @@
 #include "frmMEMessage100.h"
 
-#include "Fonts.h"
+#include "FormBuilder.h"
 #include "MenuEditors100.h"
 #include "Twips.h"
 #include "VbColor.h"
@@ -13,31 +13,30 @@
 
 namespace {
 
-// Layout, in twips, relative to the client area.
-constexpr int ClientWidth = 5295;
-constexpr int ClientHeight = 1995;
-constexpr QRect InformationTwips(120, 60, 5055, 1275);
-constexpr int ButtonTop = 1440;
-constexpr int ButtonHeight = 435;
-
-struct ButtonRow {
-    const char* caption;
-    int left;
-    int width;
+using enum ControlKind;
+// The message area first, though it takes no focus. Button index = the answer:
+// YES left, Cancel in the middle, NO right; OK alone fills the width.
+constexpr ControlLayout Controls[] = {
+    {Label,
+     "lblInformation",
+     -1,
+     "",
+     120,
+     60,
+     5055,
+     1275,
+     {"MS Sans Serif", 12},
+     0,
+     TextAlign::Center,
+     true,
+     true},
+    {Button, "cmdBut", AnswerOk, "OK", 120, 1440, 5055, 435, {}, 1},
+    {Button, "cmdBut", AnswerYes, "YES", 120, 1440, 1575, 435, {}, 2},
+    {Button, "cmdBut", AnswerNo, "NO", 3600, 1440, 1575, 435, {}, 3},
+    {Button, "cmdBut", AnswerCancel, "Cancel", 1860, 1440, 1575, 435, {}, 4},
 };
-// Index = the answer. YES left, Cancel in the middle, NO right; OK alone fills
-// the width.
-constexpr std::array<ButtonRow, 4> ButtonTable{{
-    {"OK", 120, 5055},
-    {"YES", 120, 1575},
-    {"NO", 3600, 1575},
-    {"Cancel", 1860, 1575},
-}};
-
-constexpr int AnswerOk = 0;
-constexpr int AnswerYes = 1;
-constexpr int AnswerNo = 2;
-constexpr int AnswerCancel = 3;
+constexpr LayoutTable Layout{5295, 1995, {}, Controls};
+static_assert(HasButtonArray(Layout, 4));
 
 // What a request style asks for.
 struct StyleRow {
@@ -48,22 +47,17 @@ struct StyleRow {
 
 StyleRow StyleOf(std::int16_t style)
 {
-    const bool anchored = style >= 16;
-    switch (anchored ? style - 16 : style) {
-    case 0:
+    const bool anchored = style >= MsgAnchored;
+    switch (anchored ? style - MsgAnchored : style) {
+    case MsgOk:
         return {{true, false, false, false}, false, anchored};
-    case 1:
+    case MsgYesNo:
         return {{false, true, true, false}, false, anchored};
-    case 2:
+    case MsgYesNoCancel:
         return {{false, true, true, true}, false, anchored};
     default:
         return {{true, false, false, false}, true, anchored};
     }
-}
-
-QFont MessageFont()
-{
-    return DesignFont(QStringLiteral("MS Sans Serif"), 12);
 }
 
 // Line breaks arrive as CR LF; the label breaks lines on LF.
@@ -79,30 +73,14 @@ QString LabelText(QString text)
 frmMEMessage100::frmMEMessage100(QWidget* parent) : ModalForm(parent)
 {
     setObjectName(QStringLiteral("frmMEMessage100"));
-
-    lblInformation = new QLabel(this);
-    lblInformation->setObjectName(QStringLiteral("lblInformation"));
-    lblInformation->setGeometry(TwipsRect(InformationTwips.x(), InformationTwips.y(),
-                                          InformationTwips.width(), InformationTwips.height()));
+    // The table is fixed and checked when compiled, so building cannot fail.
+    BuildForm(this, Layout, cmdBut);
+    lblInformation = FindControl<QLabel>(this, "lblInformation");
     lblInformation->setTextFormat(Qt::PlainText);
-    lblInformation->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    lblInformation->setWordWrap(true);
-    lblInformation->setFrameStyle(QFrame::Box | QFrame::Plain);
-    lblInformation->setLineWidth(1);
-    lblInformation->setFont(MessageFont());
     lblInformation->setFocusPolicy(Qt::NoFocus);
-
-    for (int i = 0; i < static_cast<int>(ButtonTable.size()); ++i) {
-        const ButtonRow& row = ButtonTable[static_cast<std::size_t>(i)];
-        QPushButton* button = AddButton(i, QString::fromLatin1(row.caption));
-        button->setGeometry(TwipsRect(row.left, ButtonTop, row.width, ButtonHeight));
-        connect(button, &QPushButton::clicked, this, [this, i] { cmdBut_Click(i); });
-        cmdBut[static_cast<std::size_t>(i)] = button;
-    }
-    for (std::size_t i = 1; i < cmdBut.size(); ++i)
-        setTabOrder(cmdBut[i - 1], cmdBut[i]);
-
-    SetClientSizeTwips(this, ClientWidth, ClientHeight);
+    for (std::size_t i = 0; i < cmdBut.size(); ++i)
+        connect(cmdBut[i], &QPushButton::clicked, this,
+                [this, i] { cmdBut_Click(static_cast<int>(i)); });
     Form_Load();
 }
 

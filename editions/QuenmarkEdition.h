@@ -16,19 +16,19 @@ using enum ControlKind;
 using enum TextAlign;
 
 inline constexpr ControlLayout Controls[] = {
-    {Button, "cmdBut", 5, "New Menu", 180, 180, 2655, 735, ButtonFont, 0},
+    {Button, "cmdBut", ButNewMenu, "New Menu", 180, 180, 2655, 735, ButtonFont, 0},
     {List, "lstItems", -1, "", 180, 1440, 2595, 3660, ListFont, 1},
     {TextBox, "txtName", -1, "", 5400, 780, 1995, 480, FieldFont, 2},
     {TextBox, "txtCook", -1, "", 5400, 1380, 1995, 480, FieldFont, 3},
     {TextBox, "txtDuty", -1, "0:00", 5400, 1980, 1995, 480, FieldFont, 4},
     {TextBox, "txtHold", -1, "0:00", 5400, 2580, 1995, 480, FieldFont, 5},
     {CheckBox, "chkComp", -1, "", 5460, 3300, 315, 255, FieldFont, 6},
-    {Button, "cmdBut", 3, "Save Item", 7860, 180, 2355, 675, ButtonFont, 7},
-    {Button, "cmdBut", 4, "Clear Item", 7860, 1140, 2355, 675, ButtonFont, 8},
-    {Button, "cmdBut", 1, "Save Menu to File", 7860, 2160, 2355, 675, ButtonFont, 9},
-    {Button, "cmdBut", 2, "Get Menu from File", 7860, 3120, 2355, 675, ButtonFont, 10},
+    {Button, "cmdBut", ButSaveItem, "Save Item", 7860, 180, 2355, 675, ButtonFont, 7},
+    {Button, "cmdBut", ButClearItem, "Clear Item", 7860, 1140, 2355, 675, ButtonFont, 8},
+    {Button, "cmdBut", ButSaveMenu, "Save Menu to File", 7860, 2160, 2355, 675, ButtonFont, 9},
+    {Button, "cmdBut", ButGetMenu, "Get Menu from File", 7860, 3120, 2355, 675, ButtonFont, 10},
     {Label, "Label1", -1, "Current Menu Items", 240, 1080, 2535, 375, FieldFont, 11, Left},
-    {Button, "cmdBut", 0, "Quit", 7860, 4560, 2355, 675, ButtonFont, 12},
+    {Button, "cmdBut", ButQuit, "Quit", 7860, 4560, 2355, 675, ButtonFont, 12},
     {Label, "lblMenuItem", -1, "", 3300, 180, 4095, 435, FieldFont, 13, Center, true},
     {Label, "Label3", -1, "Cook Time", 3300, 1425, 1935, 375, FieldFont, 14, Right},
     {Label, "Label4", -1, "Shake Time", 3300, 2025, 1935, 375, FieldFont, 15, Right},
@@ -57,3 +57,5 @@ inline constexpr Edition QuenmarkEdition{
     .FileVersion = quenmark_version::FileVersion,
     .ProductName = quenmark_version::ProductName,
 };
+
+static_assert(IsEditorLayout(QuenmarkEdition.EditorLayout), "the editor layout lacks a control");

@@ -15,19 +15,21 @@ using enum ControlKind;
 using enum TextAlign;
 
 inline constexpr ControlLayout Controls[] = {
-    {Button, "cmdBut", 5, "New Menu", 180, 120, 1935, 375, ButtonFont, 0},
+    {Button, "cmdBut", ButNewMenu, "New Menu", 180, 120, 1935, 375, ButtonFont, 0},
     {List, "lstItems", -1, "", 180, 900, 1875, 3180, ListFont, 1},
     {TextBox, "txtName", -1, "", 4080, 660, 1635, 375, WindowFont, 2},
     {TextBox, "txtCook", -1, "", 4080, 1140, 1635, 375, WindowFont, 3},
     {TextBox, "txtDuty", -1, "0:00", 4080, 1620, 1635, 375, WindowFont, 4},
     {TextBox, "txtHold", -1, "0:00", 4080, 2100, 1635, 375, WindowFont, 5},
     {CheckBox, "chkComp", -1, "", 4080, 2580, 315, 255, WindowFont, 6},
-    {Button, "cmdBut", 3, "Save", 6180, 540, 1395, 495, ButtonFont, 7},
-    {Button, "cmdBut", 4, "Clear", 6180, 1260, 1395, 495, ButtonFont, 8},
-    {Button, "cmdBut", 1, "Save all Items to Menu File", 6180, 2100, 1395, 495, ButtonFont, 9},
-    {Button, "cmdBut", 2, "Get all Items from Menu File", 6180, 2820, 1395, 495, ButtonFont, 10},
+    {Button, "cmdBut", ButSaveItem, "Save", 6180, 540, 1395, 495, ButtonFont, 7},
+    {Button, "cmdBut", ButClearItem, "Clear", 6180, 1260, 1395, 495, ButtonFont, 8},
+    {Button, "cmdBut", ButSaveMenu, "Save all Items to Menu File", 6180, 2100, 1395, 495,
+     ButtonFont, 9},
+    {Button, "cmdBut", ButGetMenu, "Get all Items from Menu File", 6180, 2820, 1395, 495,
+     ButtonFont, 10},
     {Label, "Label1", -1, "Current Menu Items", 240, 600, 1815, 255, WindowFont, 11, Left},
-    {Button, "cmdBut", 0, "Quit", 6180, 3540, 1395, 495, ButtonFont, 12},
+    {Button, "cmdBut", ButQuit, "Quit", 6180, 3540, 1395, 495, ButtonFont, 12},
     {Label, "lblMenuItem", -1, "", 2580, 120, 3135, 315, WindowFont, 13, Center, true},
     {Label, "Label3", -1, "Cook Time", 2580, 1185, 1395, 255, WindowFont, 14, Right},
     {Label, "Label4", -1, "Shake Time", 2580, 1665, 1395, 255, WindowFont, 15, Right},
@@ -57,3 +59,5 @@ inline constexpr Edition VessquenEdition{
     .FileVersion = vessquen_version::FileVersion,
     .ProductName = vessquen_version::ProductName,
 };
+
+static_assert(IsEditorLayout(VessquenEdition.EditorLayout), "the editor layout lacks a control");

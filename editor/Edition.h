@@ -4,51 +4,39 @@
 // which program it is.
 #pragma once
 
+#include "FormLayout.h"
+
 #include <cstdint>
-#include <span>
 #include <string_view>
 
-struct LayoutFont {
-    std::string_view Face;
-    double Points = 0;
+// The editor's command buttons, by their index in cmdBut.
+inline constexpr std::int16_t ButQuit = 0;
+inline constexpr std::int16_t ButSaveMenu = 1;
+inline constexpr std::int16_t ButGetMenu = 2;
+inline constexpr std::int16_t ButSaveItem = 3;
+inline constexpr std::int16_t ButClearItem = 4;
+inline constexpr std::int16_t ButNewMenu = 5;
+inline constexpr int EditorButtonCount = 6;
+
+// The label that names each field; the two layouts share these names.
+inline constexpr LabelFor FieldLabels[] = {
+    {"Label1", "lstItems"}, {"Label7", "txtName"}, {"Label3", "txtCook"},
+    {"Label4", "txtDuty"},  {"Label5", "txtHold"}, {"Label6", "chkComp"},
 };
 
-enum class ControlKind { Button, List, TextBox, CheckBox, Label };
-enum class TextAlign { Left, Center, Right };
-
-// One control of a window: where it stands in the client area (twips), what it
-// says and how it looks. Buttons of the array `cmdBut` carry their index.
-struct ControlLayout {
-    ControlKind Kind = ControlKind::Label;
-    std::string_view Name;
-    std::int16_t Index = -1;
-    std::string_view Caption;
-    int Left = 0;
-    int Top = 0;
-    int Width = 0;
-    int Height = 0;
-    LayoutFont Font;
-    int TabIndex = -1;
-    TextAlign Align = TextAlign::Left;
-    bool Border = false;
-};
-
-// A separator line from (X1, Y1) to (X2, Y2), twips; vertical or horizontal.
-struct LineLayout {
-    std::string_view Name;
-    int X1 = 0;
-    int Y1 = 0;
-    int X2 = 0;
-    int Y2 = 0;
-};
-
-struct LayoutTable {
-    int ClientWidth = 0;
-    int ClientHeight = 0;
-    LayoutFont WindowFont;
-    std::span<const ControlLayout> Controls;
-    std::span<const LineLayout> Lines;
-};
+// Whether a layout holds every control the editor works with, once and of the
+// right kind; each edition checks its table with it when it is compiled.
+constexpr bool IsEditorLayout(const LayoutTable& table)
+{
+    using enum ControlKind;
+    for (const LabelFor& field : FieldLabels)
+        if (!HasControl(table, field.Label, Label))
+            return false;
+    return HasButtonArray(table, EditorButtonCount) && HasControl(table, "lstItems", List) &&
+           HasControl(table, "txtName", TextBox) && HasControl(table, "txtCook", TextBox) &&
+           HasControl(table, "txtDuty", TextBox) && HasControl(table, "txtHold", TextBox) &&
+           HasControl(table, "chkComp", CheckBox) && HasControl(table, "lblMenuItem", Label);
+}
 
 // Where the menu folder lies: the value of an environment variable, "/", and
 // a folder name.

@@ -1,66 +1,74 @@
 #include "Startup.h"
 
+#include "Fonts.h"
+#include "FormBuilder.h"
 #include "Global_data.h"
 #include "MenuEditors100.h"
 #include "VbColor.h"
 #include "frmOpening.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 
 #include <cstdlib>
 #include <filesystem>
-#include <memory>
-#include <stdexcept>
 #include <system_error>
 
 namespace {
 
-QString ToQString(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 // Makes sure an entry of that name exists, creating the folder (one level)
 // when there is none. Any kind of entry will do, a plain file included.
-void PrepareFolder(const std::string& path)
+// Returns "" or why not.
+QString PrepareFolder(const std::string& path)
 {
     std::error_code ec;
     const auto status = std::filesystem::symlink_status(path, ec);
-    if (status.type() != std::filesystem::file_type::not_found) {
-        if (ec)
-            throw std::runtime_error(ec.message() + " (" + path + ")");
-        return;
-    }
-    if (!std::filesystem::create_directory(path, ec) && ec)
-        throw std::runtime_error(ec.message() + " (" + path + ")");
+    if (status.type() == std::filesystem::file_type::not_found)
+        std::filesystem::create_directory(path, ec);
+    if (!ec)
+        return {};
+    return QString::fromStdString(ec.message() + " (" + path + ")");
 }
 
-frmOpening* RunStartupSteps(const Edition& edition, const EnvironmentLookup& environment)
+// The menu folder by the edition's rule, tested and created when the edition
+// prepares it; "" in `error` when all went well.
+std::string MenuFolderOf(const Edition& edition, const EnvironmentLookup& environment,
+                         QString& error)
 {
-    FileData.fill(0);
-
     const FolderRule& rule = edition.MenuFolderRule;
     const std::optional<std::string> base = environment(rule.Variable);
     const std::string folder = base.value_or("") + "/" + std::string(rule.Folder);
     if (edition.PrepareMenuFolder) {
         // An unset variable would put the folder at the root of the file system.
         if (!base || base->empty())
-            throw std::runtime_error(std::string(rule.Variable) + " is not set");
-        PrepareFolder(folder);
+            error = ToQString(rule.Variable) + QStringLiteral(" is not set");
+        else
+            error = PrepareFolder(folder);
     }
-    MenuFolder = folder;
-
-    auto window = std::make_unique<frmOpening>(edition);
-    window->show();
-    return window.release();
+    return folder;
 }
 
-void ShowStartupError(const char* reason)
+void ShowStartupError(const QString& reason)
 {
-    MsgStyle = 0;
+    MsgStyle = MsgOk;
     MsgColor = ColorRed;
-    MsgText = QStringLiteral("\r\nInitialization Error #") + QString::fromUtf8(reason);
+    MsgText = QStringLiteral("\r\nInitialization Error #") + reason;
     ShowMessageDialog();
+}
+
+// Roles that Qt's own interfaces do not give: the editor is a window (Qt
+// takes a plain top-level widget for a client area), the lines separators.
+QAccessibleInterface* EditorAccessible(const QString& classname, QObject* object)
+{
+    if (!object || !object->isWidgetType())
+        return nullptr;
+    auto* widget = static_cast<QWidget*>(object);
+    if (classname == QLatin1String("frmOpening"))
+        return new QAccessibleWidget(widget, QAccessible::Window);
+    if (classname == QLatin1String("SeparatorLine"))
+        return new QAccessibleWidget(widget, QAccessible::Separator);
+    return nullptr;
 }
 
 } // namespace
@@ -73,16 +81,28 @@ std::optional<std::string> ProcessEnvironment(std::string_view name)
     return std::string(value);
 }
 
+void SetUpProcess()
+{
+    QAccessible::installFactory(EditorAccessible);
+    RegisterFontSubstitutes();
+}
+
 frmOpening* Startup(const Edition& edition, const EnvironmentLookup& environment)
 {
-    if (!edition.PrepareMenuFolder)
-        return RunStartupSteps(edition, environment);
-    try {
-        return RunStartupSteps(edition, environment);
-    } catch (const std::exception& error) {
-        ShowStartupError(error.what());
+    FileData.fill(0);
+    QString error;
+    const std::string folder = MenuFolderOf(edition, environment, error);
+    frmOpening* window = nullptr;
+    if (error.isEmpty()) {
+        MenuFolder = folder;
+        window = frmOpening::Create(edition, error);
+    }
+    if (!window) {
+        ShowStartupError(error);
         return nullptr;
     }
+    window->show();
+    return window;
 }
 
 int RunEdition(const Edition& edition, int argc, char** argv)
@@ -90,6 +110,7 @@ int RunEdition(const Edition& edition, int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(ToQString(edition.ProductName));
     QApplication::setApplicationVersion(ToQString(edition.FileVersion));
+    SetUpProcess();
     if (!Startup(edition))
         return EXIT_FAILURE;
     return QApplication::exec();

@@ -22,5 +22,10 @@ std::optional<std::string> ProcessEnvironment(std::string_view name);
 frmOpening* Startup(const Edition& edition,
                     const EnvironmentLookup& environment = ProcessEnvironment);
 
+// What the whole process shares, set once before any window opens: the roles
+// screen readers are told for the editor and its lines, and the faces that
+// stand in for the layouts' fonts.
+void SetUpProcess();
+
 // The whole program: start-up, then the event loop until the editor closes.
 int RunEdition(const Edition& edition, int argc, char** argv);

@@ -22,7 +22,25 @@ class frmOpening : public QWidget
     Q_OBJECT
 
 public:
-    explicit frmOpening(const Edition& edition, QWidget* parent = nullptr);
+    // Builds and loads the window for the edition, not yet shown. Returns
+    // nullptr, with the reason in `error`, when it could not be built.
+    static frmOpening* Create(const Edition& edition, QString& error);
+
+    // Records the window's middle, in screen twips, as the dialog anchor.
+    void SetOpeningFormCenter();
+
+    // Tests reach the form's procedures through this, defined in their support.
+    struct TestAccess;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    explicit frmOpening(const Edition& edition);
+
+    QString BuildControls();
+    void ConnectControls();
+    void Form_Load();
 
     // Enables (1) or disables (0) the five item fields.
     void FieldSetup(std::int16_t what);
@@ -32,8 +50,6 @@ public:
     // Rebuilds the list for an empty menu (0) or from the store after a read
     // (1), and puts the window back into the no-item-chosen state.
     void SetupOpeningForm(std::int16_t how);
-    // Records the window's middle, in screen twips, as the dialog anchor.
-    void SetOpeningFormCenter();
 
     bool ItemGetFromMemory(std::int16_t menitem);
     bool ItemSaveToMemory(std::int16_t menu);
@@ -41,29 +57,28 @@ public:
     // Checks the four text fields, painting the invalid ones red.
     bool ValidateItemEntries();
     void SaveToFile();
+    bool LoadMenuFromFile();
 
     // Event handlers.
     void cmdBut_Click(std::int16_t index);
     void lstItems_Click();
     void chkComp_Click();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    void BuildControls();
-    void Form_Load();
     std::int16_t AskMessage(std::int16_t style, std::uint32_t color, const QString& text);
+    bool AskClearAll();
     void ShowInvalidEntries();
     void ResetFieldColors();
+    // Loads item k into the fields and makes it the current item.
+    void ChooseItem(std::int16_t k);
+    // Chooses the first line after the whole menu changed.
+    void ChooseFirstLine();
     // Selects a list line from code without running item selection for it.
     void ReselectListLine(std::int16_t line);
     void ReplaceListLine(std::int16_t line);
     void SetMenuItemCaption(std::int16_t k);
-    bool LoadMenuFromFile();
 
     const Edition& edition_;
-    std::array<QPushButton*, 6> cmdBut{};
+    std::array<QPushButton*, EditorButtonCount> cmdBut{};
     QListWidget* lstItems = nullptr;
     QLineEdit* txtName = nullptr;
     QLineEdit* txtCook = nullptr;

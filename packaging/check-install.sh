@@ -89,5 +89,11 @@ for program in "${programs[@]}"; do
     fi
 done
 
+doc=$share/doc/quenmark
+grep -qx "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" \
+    "$doc/copyright" 2>/dev/null || fail "no machine-readable copyright file in $doc"
+zcat "$doc/changelog.Debian.gz" 2>/dev/null | head -1 | grep -q "^quenmark (" ||
+    fail "no changelog.Debian.gz in $doc"
+
 [ $status -eq 0 ] && echo "install tree of ${programs[*]:-no programs} is complete"
 exit $status

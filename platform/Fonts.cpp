@@ -2,31 +2,21 @@
 
 #include <QStringList>
 
-namespace {
-
-void RegisterSubstitutes()
+void RegisterFontSubstitutes()
 {
-    static const bool registered = [] {
-        // Arial's metrics are MS Sans Serif's at these sizes; Courier New's
-        // are Courier's. DejaVu, the usual fallback, is a good deal wider.
-        QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                                   {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-                                    QStringLiteral("Arial"), QStringLiteral("Helvetica"),
-                                    QStringLiteral("Nimbus Sans")});
-        QFont::insertSubstitutions(QStringLiteral("Courier"),
-                                   {QStringLiteral("Liberation Mono"), QStringLiteral("Cousine"),
-                                    QStringLiteral("Courier New"),
-                                    QStringLiteral("Nimbus Mono PS")});
-        return true;
-    }();
-    (void)registered;
+    // Arial's metrics are MS Sans Serif's at these sizes; Courier New's
+    // are Courier's. DejaVu, the usual fallback, is a good deal wider.
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                                QStringLiteral("Arial"), QStringLiteral("Helvetica"),
+                                QStringLiteral("Nimbus Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Courier"),
+                               {QStringLiteral("Liberation Mono"), QStringLiteral("Cousine"),
+                                QStringLiteral("Courier New"), QStringLiteral("Nimbus Mono PS")});
 }
-
-} // namespace
 
 QFont DesignFont(const QString& face, double points, bool fixedPitch)
 {
-    RegisterSubstitutes();
     QFont font(face);
     font.setPointSizeF(points);
     font.setWeight(QFont::Normal);

@@ -7,4 +7,7 @@
 #include <QFont>
 #include <QString>
 
+// Maps the layouts' faces to those at hand; once, at start-up.
+void RegisterFontSubstitutes();
+
 QFont DesignFont(const QString& face, double points, bool fixedPitch = false);

@@ -307,7 +307,7 @@ protected:
         Start(*GetParam());
         QDir().mkpath(menuFolder());
         ItemMemory[5] = MenuItem{"FRIES", "3:00", "0:30", "7:00", 1};
-        window->SetupOpeningForm(1);
+        Form().SetupOpeningForm(1);
         ChooseLine(0);
     }
 

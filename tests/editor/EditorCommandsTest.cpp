@@ -30,7 +30,7 @@ protected:
         Start(QuenmarkEdition);
         ItemMemory[4] = MenuItem{"FRIES", "3:00", "0:30", "7:00", 1};
         ItemMemory[9] = MenuItem{"NUGGETS", "4:00", "1:00", "9:00", 0};
-        window->SetupOpeningForm(1);
+        Form().SetupOpeningForm(1);
         ChooseLine(4);
         ChooseLine(4); // now loaded
         ASSERT_EQ(Name()->text(), QStringLiteral("FRIES"));

@@ -11,6 +11,20 @@ namespace editor_testing {
 
 using namespace testing_support;
 
+namespace {
+
+// The editor's tests run in a process set up as the program sets up its own.
+class ProcessSetUp : public ::testing::Environment
+{
+public:
+    void SetUp() override { SetUpProcess(); }
+};
+
+[[maybe_unused]] ::testing::Environment* const processSetUp =
+    ::testing::AddGlobalTestEnvironment(new ProcessSetUp);
+
+} // namespace
+
 EnvironmentLookup FakeEnvironment(std::map<std::string, std::string> values)
 {
     return [values = std::move(values)](std::string_view name) -> std::optional<std::string> {

@@ -23,6 +23,16 @@
 #include <map>
 #include <string>
 
+// The form's own procedures, for the tests that call them directly.
+struct frmOpening::TestAccess {
+    frmOpening& form;
+    void FieldSetup(std::int16_t what) { form.FieldSetup(what); }
+    void ButtonSetup(std::int16_t what) { form.ButtonSetup(what); }
+    void SetupOpeningForm(std::int16_t how) { form.SetupOpeningForm(how); }
+    bool ItemGetFromMemory(std::int16_t menitem) { return form.ItemGetFromMemory(menitem); }
+    bool ValidateItemEntries() { return form.ValidateItemEntries(); }
+};
+
 namespace editor_testing {
 
 EnvironmentLookup FakeEnvironment(std::map<std::string, std::string> values);
@@ -68,6 +78,8 @@ protected:
     void Answer(const QString& caption);
     // Queues the chooser: types `name` and presses OK, or Cancel when empty.
     void AnswerChooser(const QString& name);
+
+    frmOpening::TestAccess Form() const { return {*window}; }
 
     QPointer<frmOpening> window;
     QTemporaryDir home;

@@ -47,7 +47,7 @@ protected:
         Cook()->setText(cook);
         Duty()->setText(duty);
         Hold()->setText(hold);
-        return window->ValidateItemEntries();
+        return Form().ValidateItemEntries();
     }
 };
 
@@ -107,7 +107,7 @@ TEST_F(EntryFiltersTest, PastedTextIsAChangeButNotFiltered)
 
     // A programmatic load is no change.
     ItemChanged = FlagFalse;
-    window->ItemGetFromMemory(3);
+    Form().ItemGetFromMemory(3);
     EXPECT_EQ(ItemChanged, FlagFalse);
 }
 
@@ -121,7 +121,7 @@ TEST_F(EntryFiltersTest, TimeRuleTable)
         for (QLineEdit* field : {Cook(), Duty(), Hold()}) {
             Validate("X", "1:00", "0:00", "0:00");
             field->setText(QString::fromLatin1(bad));
-            EXPECT_FALSE(window->ValidateItemEntries()) << bad;
+            EXPECT_FALSE(Form().ValidateItemEntries()) << bad;
             EXPECT_EQ(BackColor(field), ColorRed) << bad;
         }
     }

@@ -197,7 +197,7 @@ TEST_F(StartupStateTest, SetupOpeningFormLinesAfterARead)
 {
     ItemMemory[0].Name = "FRIES";
     ItemMemory[9].Name = "NUGGETS";
-    window->SetupOpeningForm(1);
+    Form().SetupOpeningForm(1);
     const QStringList lines = ListLines();
     EXPECT_EQ(lines.first(), QStringLiteral("1  FRIES"));
     EXPECT_EQ(lines.mid(1, 8), QStringList({"2", "3", "4", "5", "6", "7", "8", "9"}));
@@ -207,7 +207,7 @@ TEST_F(StartupStateTest, SetupOpeningFormLinesAfterARead)
     // Any other how only resets the state.
     ChooseLine(3);
     ASSERT_EQ(CurrentItem, 3);
-    window->SetupOpeningForm(7);
+    Form().SetupOpeningForm(7);
     EXPECT_EQ(ListLines(), lines);
     EXPECT_EQ(CurrentItem, -1);
     EXPECT_EQ(Caption()->text(), QStringLiteral("New Menu"));
@@ -217,13 +217,13 @@ TEST_F(StartupStateTest, SetupOpeningFormLinesAfterARead)
 
 TEST_F(StartupStateTest, FieldAndButtonSetupIgnoreOtherValues)
 {
-    window->FieldSetup(1);
-    window->ButtonSetup(1);
-    window->FieldSetup(2);
-    window->ButtonSetup(-1);
+    Form().FieldSetup(1);
+    Form().ButtonSetup(1);
+    Form().FieldSetup(2);
+    Form().ButtonSetup(-1);
     EXPECT_TRUE(Name()->isEnabled());
     EXPECT_TRUE(Button(4)->isEnabled());
-    window->ButtonSetup(0);
+    Form().ButtonSetup(0);
     EXPECT_TRUE(Button(0)->isEnabled()) << "Quit is never touched";
     EXPECT_TRUE(Button(2)->isEnabled());
     EXPECT_TRUE(Button(5)->isEnabled());

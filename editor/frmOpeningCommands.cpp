@@ -1,0 +1,237 @@
+// The editor's commands: the six buttons of cmdBut, item selection in the
+// list, and the questions and file choices they lead to.
+#include "frmOpening.h"
+
+#include "Global_data.h"
+#include "MenuEditors100.h"
+#include "MenuFileCommands.h"
+#include "MenuFileFormat.h"
+#include "VbColor.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+
+namespace {
+
+constexpr std::uint32_t ColorQuestion = ColorYellow;
+constexpr std::int16_t StyleOkOverWindow = MsgAnchored + MsgOk;
+constexpr std::int16_t StyleYesNoOverWindow = MsgAnchored + MsgYesNo;
+constexpr std::int16_t StyleYesNoCancelOverWindow = MsgAnchored + MsgYesNoCancel;
+
+} // namespace
+
+void frmOpening::SaveToFile()
+{
+    const QString path = ChooseMenuFile(ChooseToSave, QString::fromStdString(MenuFolder));
+    if (path.isEmpty())
+        return;
+    for (std::int16_t item = 0; item < MenuItemCount; ++item)
+        FileDataFromItemMemory(item);
+    MenuSave(path);
+}
+
+// The load of a menu file; false when nothing was loaded (chooser cancelled,
+// or the file could not be read, in which case the store stays as it was).
+bool frmOpening::LoadMenuFromFile()
+{
+    const QString path = ChooseMenuFile(ChooseToRead, QString::fromStdString(MenuFolder));
+    if (path.isEmpty())
+        return false;
+    if (!MenuGet(path))
+        return false;
+    for (std::int16_t item = 0; item < MenuItemCount; ++item) {
+        ClearItemMemory(item);
+        FileDataToItemMemory(item);
+    }
+    return true;
+}
+
+std::int16_t frmOpening::AskMessage(std::int16_t style, std::uint32_t color, const QString& text)
+{
+    SetOpeningFormCenter();
+    MsgStyle = style;
+    MsgColor = color;
+    MsgText = text;
+    // A dialog closed without any of its buttons answers nothing, rather than
+    // repeating the answer to the previous question.
+    MsgResult = AnswerNone;
+    ShowMessageDialog();
+    return MsgResult;
+}
+
+bool frmOpening::AskClearAll()
+{
+    return AskMessage(
+               StyleYesNoOverWindow, ColorQuestion,
+               QStringLiteral("\r\nAre you sure you want to\r\nclear ALL Item information ?")) ==
+           AnswerYes;
+}
+
+void frmOpening::ShowInvalidEntries()
+{
+    AskMessage(StyleOkOverWindow, ColorRed, QStringLiteral("\r\nInvalid Entry(s)."));
+}
+
+void frmOpening::ResetFieldColors()
+{
+    if (!edition_.ResetFieldColors)
+        return;
+    for (QLineEdit* field : {txtName, txtCook, txtDuty, txtHold})
+        SetBackColor(field, ColorWindowBackground);
+}
+
+void frmOpening::ReselectListLine(std::int16_t line)
+{
+    IgnoreListClick = FlagTrue;
+    lstItems->setCurrentRow(line);
+    // Re-selecting the line that is still selected raises no event, and the
+    // flag must not swallow the operator's next choice.
+    IgnoreListClick = FlagFalse;
+}
+
+void frmOpening::ReplaceListLine(std::int16_t line)
+{
+    lstItems->item(line)->setText(UpdateItemListEntry(line));
+}
+
+void frmOpening::ChooseItem(std::int16_t k)
+{
+    ItemGetFromMemory(k);
+    CurrentItem = k;
+    SetMenuItemCaption(k);
+    ItemChanged = FlagFalse;
+}
+
+void frmOpening::ChooseFirstLine()
+{
+    CurrentItem = 0;
+    lstItems->setFocus();
+    lstItems->setCurrentRow(0);
+}
+
+void frmOpening::SetMenuItemCaption(std::int16_t k)
+{
+    lblMenuItem->setText(QStringLiteral("Current Menu Item  -  ") + QString::number(k + 1));
+}
+
+void frmOpening::cmdBut_Click(std::int16_t index)
+{
+    switch (index) {
+    case ButQuit:
+        close();
+        break;
+    case ButSaveMenu:
+        if (ItemChanged && CurrentItem >= 0) {
+            if (!ValidateItemEntries()) {
+                ShowInvalidEntries();
+                return;
+            }
+            ItemSaveToMemory(CurrentItem);
+            ItemChanged = FlagFalse;
+            ReplaceListLine(CurrentItem);
+        }
+        SaveToFile();
+        break;
+    case ButGetMenu:
+        if (AskMessage(StyleYesNoOverWindow, ColorQuestion,
+                       QStringLiteral("\r\nALL Current Item Information\r\nwill be deleted. Do "
+                                      "you want to continue ?")) != AnswerYes)
+            return;
+        if (!LoadMenuFromFile())
+            return;
+        ResetFieldColors();
+        SetupOpeningForm(1);
+        ChooseFirstLine();
+        break;
+    case ButSaveItem:
+        if (CurrentItem < 0)
+            return;
+        if (!ValidateItemEntries()) {
+            ShowInvalidEntries();
+            return;
+        }
+        ClearItemMemory(CurrentItem);
+        ItemSaveToMemory(CurrentItem);
+        ItemChanged = FlagFalse;
+        ReplaceListLine(CurrentItem);
+        break;
+    case ButClearItem:
+        if (CurrentItem < 0 || !AskClearAll())
+            return;
+        ResetFieldColors();
+        ClearItemMemory(CurrentItem);
+        ItemGetFromMemory(CurrentItem);
+        ItemChanged = FlagFalse;
+        ReplaceListLine(CurrentItem);
+        break;
+    case ButNewMenu:
+        if (!AskClearAll())
+            return;
+        ResetFieldColors();
+        SetupOpeningForm(0);
+        ChooseFirstLine();
+        break;
+    default:
+        break;
+    }
+}
+
+void frmOpening::lstItems_Click()
+{
+    const QList<QListWidgetItem*> selected = lstItems->selectedItems();
+    if (selected.isEmpty())
+        return;
+    if (IgnoreListClick) {
+        IgnoreListClick = FlagFalse;
+        return;
+    }
+    const auto k = static_cast<std::int16_t>(lstItems->row(selected.first()));
+
+    ButtonSetup(1);
+    FieldSetup(1);
+    if (CurrentItem == -1) {
+        CurrentItem = k;
+        SetMenuItemCaption(k);
+        return;
+    }
+    if (!ItemChanged) {
+        ChooseItem(k);
+        return;
+    }
+
+    const std::int16_t answer =
+        AskMessage(StyleYesNoCancelOverWindow, ColorQuestion,
+                   QStringLiteral("\r\nYou are changing Menu Items.\r\nDo you want to save Item ") +
+                       QString::number(CurrentItem + 1) + QStringLiteral(" information?"));
+    if (answer == AnswerNo) {
+        ResetFieldColors();
+        ChooseItem(k);
+        return;
+    }
+    if (answer != AnswerYes) {
+        // Cancel, or the question closed without an answer: back to the item
+        // being edited, so that the highlight shows the item in the fields.
+        ReselectListLine(CurrentItem);
+        return;
+    }
+
+    if (!ValidateItemEntries()) {
+        ShowInvalidEntries();
+        ReselectListLine(CurrentItem);
+        return;
+    }
+    ClearItemMemory(CurrentItem);
+    ItemSaveToMemory(CurrentItem);
+    ReplaceListLine(CurrentItem);
+    ChooseItem(k);
+}
+
+void frmOpening::chkComp_Click()
+{
+    ItemChanged = FlagTrue;
+    // The third state is only for a value read from a file; once clicked,
+    // the box is plainly on or off.
+    chkComp->setTristate(false);
+}

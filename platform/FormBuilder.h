@@ -1,0 +1,39 @@
+// Turns a layout table into the widgets of a form: every control placed in
+// twips with its caption and font, buttons into the form's cmdBut array, the
+// tab order of the table, the separator lines and the client size. The
+// editor window and both dialogs are built by it.
+#pragma once
+
+#include "FormLayout.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+#include <span>
+#include <string_view>
+
+class QPushButton;
+
+// Makes a control the form wants of its own class, or returns nullptr for the
+// builder's plain one. Custom controls must be made here.
+using ControlMaker = std::function<QWidget*(const ControlLayout& control, QWidget* form)>;
+
+// Builds `table` on `form`, filling cmdBut by index. Returns "" when the table
+// is whole, or what is wrong with it (a button index outside cmdBut, a button
+// missing, a custom control nobody made).
+QString BuildForm(QWidget* form, const LayoutTable& table, std::span<QPushButton*> cmdBut,
+                  const ControlMaker& make = {});
+
+// The control of that name and class on the form, nullptr when there is none.
+template <class T> T* FindControl(const QWidget* form, std::string_view name)
+{
+    return form->findChild<T*>(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+}
+
+// Makes each label the buddy of its control and gives the control the label's
+// text as its name for screen readers. Returns "" or the label or control that
+// is missing.
+QString NameAfterLabels(QWidget* form, std::span<const LabelFor> labels);
+
+QString ToQString(std::string_view text);
