@@ -10,8 +10,8 @@
 // The menu image FileData lives with the menu core (Global_data.h).
 #pragma once
 
-#include <QString>
 #include <QLatin1String>
+#include <QString>
 
 #include <cstdint>
 
