@@ -13,11 +13,11 @@
 #include "Global_data.h"
 #include "MenuEditors100.h"
 #include "MenuFileAccess.h"
-#include "WriteFaults.h"
 #include "MenuFileFormat.h"
 #include "ModalDriver.h"
 #include "QuenmarkEdition.h"
 #include "VessquenEdition.h"
+#include "WriteFaults.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -5,10 +5,10 @@
 #include "Global_data.h"
 #include "MenuEditors100.h"
 #include "MenuFileAccess.h"
-#include "WriteFaults.h"
 #include "ModalDriver.h"
 #include "QuenmarkEdition.h"
 #include "VbColor.h"
+#include "WriteFaults.h"
 
 #include <QDir>
 #include <QFile>

@@ -23,13 +23,13 @@
 #include "KeyFilters.h"
 #include "MenuEditors100.h"
 #include "MenuFileAccess.h"
-#include "WriteFaults.h"
 #include "MenuFileFormat.h"
 #include "ModalDriver.h"
 #include "QuenmarkEdition.h"
 #include "TimeValues.h"
 #include "VbColor.h"
 #include "VessquenEdition.h"
+#include "WriteFaults.h"
 
 #include <QApplication>
 #include <QClipboard>
