@@ -4,6 +4,7 @@
 #include "FormBuilder.h"
 #include "Global_data.h"
 #include "MenuEditors100.h"
+#include "MenuPrint.h"
 #include "VbColor.h"
 #include "frmOpening.h"
 
@@ -101,6 +102,7 @@ frmOpening* Startup(const Edition& edition, const EnvironmentLookup& environment
         ShowStartupError(error);
         return nullptr;
     }
+    InstallMenuPrint(window);
     window->show();
     return window;
 }

@@ -4,6 +4,7 @@
 
 #include "EntryRules.h"
 #include "MenuFileFormat.h"
+#include "Text.h"
 #include "TimeValues.h"
 
 #include <algorithm>
@@ -14,23 +15,6 @@
 #include <string_view>
 
 namespace {
-
-std::string_view TrimSpaces(std::string_view s)
-{
-    while (!s.empty() && s.front() == ' ')
-        s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ')
-        s.remove_suffix(1);
-    return s;
-}
-
-int Digits(std::string_view s)
-{
-    int value = 0;
-    for (const char c : s)
-        value = value * 10 + (c - '0');
-    return value;
-}
 
 void CheckLatin1(std::string_view text)
 {
@@ -64,8 +48,8 @@ void CheckTime(std::string_view text)
     const std::size_t colon = text.size() - 3;
     for (std::size_t k = 0; k < text.size(); ++k)
         FUZZ_CHECK(k == colon ? text[k] == ':' : (text[k] >= '0' && text[k] <= '9'));
-    const int minutes = Digits(text.substr(0, colon));
-    const int secs = Digits(text.substr(colon + 1));
+    const int minutes = DigitsValue(text.substr(0, colon));
+    const int secs = DigitsValue(text.substr(colon + 1));
     FUZZ_CHECK(secs <= 59);
     FUZZ_CHECK(seconds == minutes * 60 + secs);
     FUZZ_CHECK(seconds >= 0 && seconds <= 5999);
@@ -82,8 +66,8 @@ void CheckTime(std::string_view text)
     // A valid time is stored as exactly its seconds.
     std::array<std::uint8_t, RecordSize> record{};
     EncodeRecord(MenuItem{"X", std::string(text), std::string(text), std::string(text), 1}, record);
-    for (int at : {12, 14, 16})
-        FUZZ_CHECK(record[at] * 256 + record[at + 1] == seconds);
+    for (int at : {CookOffset, DutyOffset, HoldOffset})
+        FUZZ_CHECK(TimeSecondsAt(record, at) == seconds);
 }
 
 void CheckName(std::string_view text)
@@ -97,7 +81,7 @@ void CheckName(std::string_view text)
     std::array<std::uint8_t, RecordSize> record{};
     EncodeRecord(MenuItem{std::string(text), "1:00", "0:30", "0:00", 0}, record);
     const MenuItem back = DecodeRecord(record);
-    FUZZ_CHECK(Utf8ToLatin1(back.Name) == TrimSpaces(Utf8ToLatin1(text)));
+    FUZZ_CHECK(Utf8ToLatin1(back.Name) == Trimmed(Utf8ToLatin1(text)));
     FUZZ_CHECK(Latin1ToUtf8(Utf8ToLatin1(back.Name)) == back.Name);
 }
 
@@ -109,16 +93,16 @@ void CheckEncoder(std::string_view text, std::int16_t comp)
     record.fill(0xEE);
     const std::string t(text);
     EncodeRecord(MenuItem{t, t, t, t, comp}, record);
-    FUZZ_CHECK(record[0] == RecordChecksum(record));
-    FUZZ_CHECK(record[11] == 0);
+    FUZZ_CHECK(ChecksumMatches(record));
+    FUZZ_CHECK(record[ReservedOffset] == 0);
     const std::int32_t seconds =
         std::clamp<std::int32_t>(CalculateTimeInSeconds(t.empty() ? "0:00" : t), 0, 65535);
-    for (int at : {12, 14, 16})
-        FUZZ_CHECK(record[at] * 256 + record[at + 1] == seconds);
-    FUZZ_CHECK(record[18] == static_cast<std::uint8_t>(comp));
+    for (int at : {CookOffset, DutyOffset, HoldOffset})
+        FUZZ_CHECK(TimeSecondsAt(record, at) == seconds);
+    FUZZ_CHECK(record[CompOffset] == static_cast<std::uint8_t>(comp));
     const std::string latin1 = Utf8ToLatin1(t);
     for (std::size_t k = 0; k < static_cast<std::size_t>(NameLength); ++k)
-        FUZZ_CHECK(record[1 + k] ==
+        FUZZ_CHECK(record[NameOffset + k] ==
                    (k < latin1.size() ? static_cast<std::uint8_t>(latin1[k]) : std::uint8_t{' '}));
 }
 

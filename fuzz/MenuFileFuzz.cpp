@@ -5,6 +5,7 @@
 #include "Global_data.h"
 #include "MenuFileAccess.h"
 #include "MenuFileFormat.h"
+#include "Text.h"
 #include "TimeValues.h"
 
 #include <QString>
@@ -46,15 +47,6 @@ struct MemoryFile {
     }
 };
 
-std::string_view TrimSpaces(std::string_view s)
-{
-    while (!s.empty() && s.front() == ' ')
-        s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ')
-        s.remove_suffix(1);
-    return s;
-}
-
 // m:ss with minutes in decimal without leading zeros and seconds 00 to 59.
 bool IsCanonicalTime(const std::string& t)
 {
@@ -67,20 +59,14 @@ bool IsCanonicalTime(const std::string& t)
     return (colon == 1 || t[0] != '0') && t[colon + 1] <= '5';
 }
 
-void CheckTime(const std::string& text, std::uint8_t msb, std::uint8_t lsb, const char* zero)
+void CheckTime(const std::string& text, int seconds, const char* zero)
 {
-    const int seconds = msb * 256 + lsb;
     if (seconds == 0) {
         FUZZ_CHECK(text == zero);
         return;
     }
     FUZZ_CHECK(IsCanonicalTime(text));
     FUZZ_CHECK(CalculateTimeInSeconds(text) == seconds);
-}
-
-ConstRecordBytes RecordOf(const MenuImage& image, int i)
-{
-    return ConstRecordBytes(image.data() + i * RecordSize, RecordSize);
 }
 
 void CheckCodec(const MenuImage& bytes)
@@ -97,8 +83,8 @@ void CheckCodec(const MenuImage& bytes)
     FUZZ_CHECK(DecodeMenu(again) == items);
 
     for (int i = 0; i < MenuItemCount; ++i) {
-        const ConstRecordBytes rec = RecordOf(bytes, i);
-        const ConstRecordBytes out = RecordOf(again, i);
+        const ConstRecordBytes rec = RecordAt(bytes, i);
+        const ConstRecordBytes out = RecordAt(again, i);
         const MenuItem& item = items[static_cast<std::size_t>(i)];
 
         // Alone on the heap, a record has no neighbour to hide a stray access.
@@ -110,30 +96,30 @@ void CheckCodec(const MenuImage& bytes)
         FUZZ_CHECK(std::equal(out.begin(), out.end(), alone.get()));
 
         // Every byte of a name is a character; only spaces at the edges go.
-        const std::string_view raw(reinterpret_cast<const char*>(&rec[1]), NameLength);
-        const std::string_view name = TrimSpaces(raw);
+        const std::string_view raw = RawName(rec);
+        const std::string_view name = Trimmed(raw);
         FUZZ_CHECK(IsWellFormedUtf8(item.Name));
         FUZZ_CHECK(IsLatin1(item.Name));
         FUZZ_CHECK(Utf8ToLatin1(item.Name) == name);
 
         // Any two bytes are a time whose text reads back as the same seconds.
-        CheckTime(item.Cook, rec[12], rec[13], "");
-        CheckTime(item.Duty, rec[14], rec[15], "0:00");
-        CheckTime(item.Hold, rec[16], rec[17], "0:00");
-        FUZZ_CHECK(item.Comp == rec[18]);
+        CheckTime(item.Cook, TimeSecondsAt(rec, CookOffset), "");
+        CheckTime(item.Duty, TimeSecondsAt(rec, DutyOffset), "0:00");
+        CheckTime(item.Hold, TimeSecondsAt(rec, HoldOffset), "0:00");
+        FUZZ_CHECK(item.Comp == rec[CompOffset]);
 
         // Encoded again: checksum right, byte 11 zero, times and compensation
         // unchanged, the name left-aligned and padded with spaces.
-        FUZZ_CHECK(out[0] == RecordChecksum(out));
-        FUZZ_CHECK(out[11] == 0);
-        FUZZ_CHECK(std::equal(rec.begin() + 12, rec.end(), out.begin() + 12));
+        FUZZ_CHECK(ChecksumMatches(out));
+        FUZZ_CHECK(out[ReservedOffset] == 0);
+        FUZZ_CHECK(std::equal(rec.begin() + CookOffset, rec.end(), out.begin() + CookOffset));
         for (int k = 0; k < NameLength; ++k)
-            FUZZ_CHECK(out[1 + k] == (k < static_cast<int>(name.size())
-                                          ? static_cast<std::uint8_t>(name[k])
-                                          : std::uint8_t{' '}));
+            FUZZ_CHECK(out[NameOffset + k] == (k < static_cast<int>(name.size())
+                                                   ? static_cast<std::uint8_t>(name[k])
+                                                   : std::uint8_t{' '}));
         // A record the encoder could have written comes back byte for byte.
         const bool encoderShaped =
-            rec[0] == RecordChecksum(rec) && rec[11] == 0 && (raw[0] != ' ' || name.empty());
+            ChecksumMatches(rec) && rec[ReservedOffset] == 0 && (raw[0] != ' ' || name.empty());
         if (encoderShaped)
             FUZZ_CHECK(std::equal(rec.begin(), rec.end(), out.begin()));
     }

@@ -35,9 +35,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // and by the editor's rules every named item one the editor could store.
     const MenuImage image = ImportedImage(menu);
     for (int i = 0; i < MenuItemCount; ++i) {
-        const ConstRecordBytes record(image.data() + i * RecordSize, RecordSize);
-        FUZZ_CHECK(record[0] == RecordChecksum(record));
-        FUZZ_CHECK(record[11] == 0);
+        const ConstRecordBytes record = RecordAt(image, i);
+        FUZZ_CHECK(ChecksumMatches(record));
+        FUZZ_CHECK(record[ReservedOffset] == 0);
         const MenuItem& item = menu.items[static_cast<std::size_t>(i)];
         if (rules == ImportRules::Editor && !item.Name.empty()) {
             FUZZ_CHECK(ValidateItemEntry_Name(item.Name));

@@ -1,26 +1,6 @@
 #include "EntryRules.h"
 
-#include "MenuFileFormat.h"
-
-#include <algorithm>
-
-namespace {
-
-bool AllDigits(std::string_view s)
-{
-    return !s.empty() &&
-           std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-int ToNumber(std::string_view digits)
-{
-    int value = 0;
-    for (const char c : digits)
-        value = value * 10 + (c - '0');
-    return value;
-}
-
-} // namespace
+#include "Text.h"
 
 bool ValidateItemEntry_Name(std::string_view start)
 {
@@ -40,8 +20,8 @@ bool ValidateItemEntry_Time(std::string_view start)
     const std::string_view secondsText = start.substr(colon + 1);
     if (!AllDigits(minutesText) || !AllDigits(secondsText))
         return false;
-    const int minutes = ToNumber(minutesText);
-    const int seconds = ToNumber(secondsText);
+    const int minutes = DigitsValue(minutesText);
+    const int seconds = DigitsValue(secondsText);
     if (minutes == 0 && seconds == 0)
         return true;
     return minutes <= 999 && seconds <= 59;

@@ -1,5 +1,7 @@
 #include "Global_data.h"
 
+#include "MenuFileFormat.h"
+
 #include <cassert>
 
 MenuItems ItemMemory{};
@@ -14,4 +16,22 @@ void ClearItemMemory(std::int16_t item)
 {
     assert(item >= 0 && item < MenuItemCount);
     ItemMemory.at(static_cast<std::size_t>(item)) = MenuItem{};
+}
+
+void FileDataFromItemMemory(std::int16_t item)
+{
+    assert(item >= 0 && item < MenuItemCount);
+    EncodeRecord(ItemMemory.at(static_cast<std::size_t>(item)), RecordAt(FileData, item));
+}
+
+void FileDataToItemMemory(std::int16_t item)
+{
+    assert(item >= 0 && item < MenuItemCount);
+    ItemMemory.at(static_cast<std::size_t>(item)) = DecodeRecord(RecordAt(FileData, item));
+}
+
+std::int32_t CalculateByteSum(int start, int count)
+{
+    assert(count <= 0 || (start >= 0 && start + count <= FileDataSize));
+    return CalculateByteSum(FileData, start, count);
 }

@@ -5,12 +5,8 @@
 
 #include "MenuItem.h"
 
-#include <array>
 #include <cstdint>
 #include <string>
-
-using MenuItems = std::array<MenuItem, MenuItemCount>;
-using MenuImage = std::array<std::uint8_t, FileDataSize>;
 
 extern MenuItems ItemMemory;
 extern MenuImage FileData;
@@ -22,3 +18,10 @@ extern std::string MenuFolder;
 
 // Empties slot `item` (0 to 9): texts "" and Comp 0.
 void ClearItemMemory(std::int16_t item);
+
+// The file format's procedures over ItemMemory and FileData: slot `item`
+// (0 to 9) into its record and back, and the sum of `count` bytes of FileData
+// from `start` on (0 when count <= 0).
+void FileDataFromItemMemory(std::int16_t item);
+void FileDataToItemMemory(std::int16_t item);
+std::int32_t CalculateByteSum(int start, int count);

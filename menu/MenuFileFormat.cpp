@@ -1,56 +1,17 @@
 #include "MenuFileFormat.h"
 
+#include "Text.h"
 #include "TimeValues.h"
 
 #include <algorithm>
 #include <cassert>
-#include <optional>
 
 namespace {
 
-constexpr int NameOffset = 1;
-constexpr int Reserved11Offset = 11;
-constexpr int CookOffset = 12;
-constexpr int DutyOffset = 14;
-constexpr int HoldOffset = 16;
-constexpr int CompOffset = 18;
-
-// Decodes one UTF-8 code point at `pos`, advancing it; nullopt for a
-// malformed sequence (pos then moves past the bytes that formed its start).
-std::optional<char32_t> NextCodePoint(std::string_view s, std::size_t& pos)
+template <class Byte> std::span<Byte, RecordSize> Record(std::span<Byte> image, int i)
 {
-    static constexpr char32_t shortest[] = {0, 0x80, 0x800, 0x10000};
-    const auto lead = static_cast<unsigned char>(s[pos++]);
-    if (lead < 0x80)
-        return lead;
-    int extra = 0;
-    char32_t cp = 0;
-    if ((lead & 0xE0) == 0xC0) {
-        extra = 1;
-        cp = lead & 0x1F;
-    } else if ((lead & 0xF0) == 0xE0) {
-        extra = 2;
-        cp = lead & 0x0F;
-    } else if ((lead & 0xF8) == 0xF0) {
-        extra = 3;
-        cp = lead & 0x07;
-    } else {
-        return std::nullopt;
-    }
-    for (int i = 0; i < extra; ++i) {
-        if (pos >= s.size())
-            return std::nullopt;
-        const auto c = static_cast<unsigned char>(s[pos]);
-        if ((c & 0xC0) != 0x80)
-            return std::nullopt;
-        cp = (cp << 6) | (c & 0x3F);
-        ++pos;
-    }
-    // A longer form than needed would let "\xC0\x81" pass for 'A' and come
-    // back from the file as a different text.
-    if (cp < shortest[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-        return std::nullopt;
-    return cp;
+    assert(i >= 0 && static_cast<std::size_t>(i + 1) * RecordSize <= image.size());
+    return image.subspan(static_cast<std::size_t>(i) * RecordSize).template first<RecordSize>();
 }
 
 void PutTime(std::string_view text, std::uint8_t* at)
@@ -70,16 +31,17 @@ std::string GetTime(const std::uint8_t* at, const char* zero)
     return CalculateTimeAsString(at[0], at[1]);
 }
 
-std::string_view TrimSpaces(std::string_view s)
+} // namespace
+
+ConstRecordBytes RecordAt(std::span<const std::uint8_t> image, int i)
 {
-    const auto first = s.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return {};
-    const auto last = s.find_last_not_of(' ');
-    return s.substr(first, last - first + 1);
+    return Record(image, i);
 }
 
-} // namespace
+RecordBytes RecordAt(MenuImage& image, int i)
+{
+    return Record(std::span<std::uint8_t>(image), i);
+}
 
 void SplitLongIntoBytes(std::int32_t start, std::uint8_t& b3, std::uint8_t& b2, std::uint8_t& b1,
                         std::uint8_t& b0)
@@ -101,32 +63,43 @@ std::int32_t CalculateByteSum(std::span<const std::uint8_t> data, int start, int
 
 std::uint8_t RecordChecksum(ConstRecordBytes record)
 {
-    return static_cast<std::uint8_t>(CalculateByteSum(record, 1, RecordSize - 1));
+    return static_cast<std::uint8_t>(CalculateByteSum(record, NameOffset, RecordSize - 1));
+}
+
+bool ChecksumMatches(ConstRecordBytes record)
+{
+    return record[ChecksumOffset] == RecordChecksum(record);
+}
+
+std::string_view RawName(ConstRecordBytes record)
+{
+    return {reinterpret_cast<const char*>(&record[NameOffset]), NameLength};
+}
+
+int TimeSecondsAt(ConstRecordBytes record, int offset)
+{
+    return record[static_cast<std::size_t>(offset)] * 256 +
+           record[static_cast<std::size_t>(offset) + 1];
 }
 
 void EncodeRecord(const MenuItem& item, RecordBytes record)
 {
-    record[0] = 0;
     const std::string name = Utf8ToLatin1(item.Name);
     for (int k = 0; k < NameLength; ++k)
         record[NameOffset + k] =
             k < static_cast<int>(name.size()) ? static_cast<std::uint8_t>(name[k]) : ' ';
-    record[Reserved11Offset] = 0;
+    record[ReservedOffset] = 0;
     PutTime(item.Cook, &record[CookOffset]);
     PutTime(item.Duty, &record[DutyOffset]);
     PutTime(item.Hold, &record[HoldOffset]);
     record[CompOffset] = static_cast<std::uint8_t>(item.Comp);
-    // Byte 0 is still zero here, so summing the whole record is the checksum.
-    std::uint8_t b3, b2, b1, b0;
-    SplitLongIntoBytes(CalculateByteSum(record, 0, RecordSize), b3, b2, b1, b0);
-    record[0] = b0;
+    record[ChecksumOffset] = RecordChecksum(record);
 }
 
 MenuItem DecodeRecord(ConstRecordBytes record)
 {
     MenuItem item;
-    const std::string_view raw(reinterpret_cast<const char*>(&record[NameOffset]), NameLength);
-    item.Name = Latin1ToUtf8(TrimSpaces(raw));
+    item.Name = Latin1ToUtf8(Trimmed(RawName(record)));
     item.Cook = GetTime(&record[CookOffset], "");
     item.Duty = GetTime(&record[DutyOffset], "0:00");
     item.Hold = GetTime(&record[HoldOffset], "0:00");
@@ -137,84 +110,13 @@ MenuItem DecodeRecord(ConstRecordBytes record)
 void EncodeMenu(const MenuItems& items, std::span<std::uint8_t, FileDataSize> image)
 {
     for (int i = 0; i < MenuItemCount; ++i)
-        EncodeRecord(items[static_cast<std::size_t>(i)],
-                     image.subspan(static_cast<std::size_t>(i) * RecordSize).first<RecordSize>());
+        EncodeRecord(items[static_cast<std::size_t>(i)], Record(std::span<std::uint8_t>(image), i));
 }
 
 MenuItems DecodeMenu(std::span<const std::uint8_t, FileDataSize> image)
 {
     MenuItems items;
     for (int i = 0; i < MenuItemCount; ++i)
-        items[static_cast<std::size_t>(i)] = DecodeRecord(
-            image.subspan(static_cast<std::size_t>(i) * RecordSize).first<RecordSize>());
+        items[static_cast<std::size_t>(i)] = DecodeRecord(RecordAt(image, i));
     return items;
-}
-
-std::string Latin1ToUtf8(std::string_view latin1)
-{
-    std::string out;
-    out.reserve(latin1.size() * 2);
-    for (const char ch : latin1) {
-        const auto c = static_cast<unsigned char>(ch);
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-        } else {
-            out += static_cast<char>(0xC0 | (c >> 6));
-            out += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
-}
-
-std::string Utf8ToLatin1(std::string_view utf8)
-{
-    std::string out;
-    std::size_t pos = 0;
-    while (pos < utf8.size()) {
-        const auto cp = NextCodePoint(utf8, pos);
-        out += (cp && *cp <= 0xFF) ? static_cast<char>(*cp) : '?';
-    }
-    return out;
-}
-
-bool IsLatin1(std::string_view utf8)
-{
-    std::size_t pos = 0;
-    while (pos < utf8.size()) {
-        const auto cp = NextCodePoint(utf8, pos);
-        if (!cp || *cp > 0xFF)
-            return false;
-    }
-    return true;
-}
-
-std::size_t Utf8Length(std::string_view utf8)
-{
-    std::size_t count = 0;
-    std::size_t pos = 0;
-    while (pos < utf8.size()) {
-        NextCodePoint(utf8, pos);
-        ++count;
-    }
-    return count;
-}
-
-std::int32_t CalculateByteSum(int start, int count)
-{
-    assert(count <= 0 || (start >= 0 && start + count <= FileDataSize));
-    return CalculateByteSum(FileData, start, count);
-}
-
-void FileDataFromItemMemory(std::int16_t item)
-{
-    assert(item >= 0 && item < MenuItemCount);
-    EncodeRecord(ItemMemory.at(static_cast<std::size_t>(item)),
-                 RecordBytes(FileData.data() + item * RecordSize, RecordSize));
-}
-
-void FileDataToItemMemory(std::int16_t item)
-{
-    assert(item >= 0 && item < MenuItemCount);
-    ItemMemory.at(static_cast<std::size_t>(item)) =
-        DecodeRecord(ConstRecordBytes(FileData.data() + item * RecordSize, RecordSize));
 }

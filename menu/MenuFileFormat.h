@@ -6,7 +6,6 @@
 // sum of bytes 1 to 18. Names are Latin-1, padded with spaces.
 #pragma once
 
-#include "Global_data.h"
 #include "MenuItem.h"
 
 #include <cstdint>
@@ -14,11 +13,22 @@
 #include <string>
 #include <string_view>
 
-inline constexpr int ReservedByteIndex = FileDataSize - 1;
+inline constexpr int ChecksumOffset = 0;
+inline constexpr int NameOffset = 1;
 inline constexpr int NameLength = 10;
+inline constexpr int ReservedOffset = 11;
+inline constexpr int CookOffset = 12;
+inline constexpr int DutyOffset = 14;
+inline constexpr int HoldOffset = 16;
+inline constexpr int CompOffset = 18;
+inline constexpr int ReservedByteIndex = FileDataSize - 1;
 
 using RecordBytes = std::span<std::uint8_t, RecordSize>;
 using ConstRecordBytes = std::span<const std::uint8_t, RecordSize>;
+
+// Record `i` (0 to 9) of an image; `image` may be any length that holds it.
+ConstRecordBytes RecordAt(std::span<const std::uint8_t> image, int i);
+RecordBytes RecordAt(MenuImage& image, int i);
 
 // The four bytes of `start`, b3 the highest.
 void SplitLongIntoBytes(std::int32_t start, std::uint8_t& b3, std::uint8_t& b2, std::uint8_t& b1,
@@ -29,6 +39,12 @@ std::int32_t CalculateByteSum(std::span<const std::uint8_t> data, int start, int
 
 // The checksum a record should carry, from its bytes 1 to 18.
 std::uint8_t RecordChecksum(ConstRecordBytes record);
+bool ChecksumMatches(ConstRecordBytes record);
+
+// The ten Latin-1 name bytes of a record, blanks included.
+std::string_view RawName(ConstRecordBytes record);
+// The seconds held by the two bytes of the time field at `offset`.
+int TimeSecondsAt(ConstRecordBytes record, int offset);
 
 void EncodeRecord(const MenuItem& item, RecordBytes record);
 MenuItem DecodeRecord(ConstRecordBytes record);
@@ -36,17 +52,3 @@ MenuItem DecodeRecord(ConstRecordBytes record);
 // Encodes all ten items into bytes 0 to 189 of `image`; byte 190 is left alone.
 void EncodeMenu(const MenuItems& items, std::span<std::uint8_t, FileDataSize> image);
 MenuItems DecodeMenu(std::span<const std::uint8_t, FileDataSize> image);
-
-// Latin-1 bytes to UTF-8 and back. A character with no Latin-1 byte, or a
-// malformed UTF-8 sequence, becomes '?'.
-std::string Latin1ToUtf8(std::string_view latin1);
-std::string Utf8ToLatin1(std::string_view utf8);
-// Whether every character of `utf8` has a Latin-1 byte.
-bool IsLatin1(std::string_view utf8);
-// Number of characters (code points) in `utf8`.
-std::size_t Utf8Length(std::string_view utf8);
-
-// The named procedures over the process-wide ItemMemory and FileData.
-std::int32_t CalculateByteSum(int start, int count);
-void FileDataFromItemMemory(std::int16_t item);
-void FileDataToItemMemory(std::int16_t item);

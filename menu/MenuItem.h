@@ -2,6 +2,7 @@
 // compensation value. Texts are UTF-8; the file holds names as Latin-1 bytes.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -24,3 +25,7 @@ struct MenuItem {
 
     friend bool operator==(const MenuItem&, const MenuItem&) = default;
 };
+
+// The whole menu, and the byte image of a menu file.
+using MenuItems = std::array<MenuItem, MenuItemCount>;
+using MenuImage = std::array<std::uint8_t, FileDataSize>;

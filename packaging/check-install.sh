@@ -95,5 +95,17 @@ grep -qx "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/
 zcat "$doc/changelog.Debian.gz" 2>/dev/null | head -1 | grep -q "^quenmark (" ||
     fail "no changelog.Debian.gz in $doc"
 
+# tmrtool's completion is where bash-completion looks, and completes.
+if [[ " ${programs[*]} " == *" tmrtool "* ]]; then
+    completion=$share/bash-completion/completions/tmrtool
+    if [ ! -f "$completion" ]; then
+        fail "the bash completion of tmrtool is not installed"
+    else
+        offered=$(bash -c 'source "$1"; COMP_WORDS=(tmrtool ca); COMP_CWORD=1; _tmrtool
+                           echo "${COMPREPLY[*]}"' _ "$completion")
+        [ "$offered" = card ] || fail "the completion of 'tmrtool ca' is '$offered', not card"
+    fi
+fi
+
 [ $status -eq 0 ] && echo "install tree of ${programs[*]:-no programs} is complete"
 exit $status

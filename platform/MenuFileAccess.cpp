@@ -87,30 +87,55 @@ void SetWriteSteps(WriteSteps* steps)
     activeSteps = steps ? steps : &realSteps;
 }
 
-FileResult ReadMenuFile(const QString& path, std::span<std::uint8_t, FileDataSize> image)
+MenuFileBytes ReadMenuBytes(const QString& path)
 {
+    MenuFileBytes r;
     // Check first: a folder opens for reading on some systems and then reads
     // as nothing, which should say what it is.
     const QFileInfo info(path);
-    if (info.isDir())
-        return Failure(QStringLiteral("Is a directory"));
-    if (!info.exists())
-        return Failure(QStringLiteral("No such file"));
+    if (info.isDir()) {
+        r.error = QStringLiteral("Is a directory");
+        return r;
+    }
     // A pipe would wait for a writer, for ever if none comes, and a device is
     // no menu.
-    if (!info.isFile())
-        return Failure(QStringLiteral("Not a regular file"));
-
+    if (info.exists() && !info.isFile()) {
+        r.error = QStringLiteral("Not a regular file");
+        return r;
+    }
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return Failure(file.errorString());
-    MenuImage buffer{};
-    const qint64 got = file.read(reinterpret_cast<char*>(buffer.data()), FileDataSize);
-    if (got < 0)
-        return Failure(file.errorString());
-    if (got < FileDataSize)
-        return Failure(QStringLiteral("File is %1 bytes, a menu is %2").arg(got).arg(FileDataSize));
-    std::copy(buffer.begin(), buffer.end(), image.begin());
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+        r.error = file.errorString();
+        return r;
+    }
+    r.head.resize(FileDataSize);
+    qint64 got = 0;
+    while (got < FileDataSize) {
+        const qint64 n =
+            file.read(reinterpret_cast<char*>(r.head.data()) + got, FileDataSize - got);
+        if (n < 0) {
+            r.error = file.errorString();
+            return r;
+        }
+        if (n == 0)
+            break;
+        got += n;
+    }
+    r.head.resize(static_cast<std::size_t>(got));
+    r.size = std::max(file.size(), got);
+    r.ok = true;
+    return r;
+}
+
+FileResult ReadMenuFile(const QString& path, std::span<std::uint8_t, FileDataSize> image)
+{
+    const MenuFileBytes r = ReadMenuBytes(path);
+    if (!r.ok)
+        return Failure(r.error);
+    if (r.head.size() < static_cast<std::size_t>(FileDataSize))
+        return Failure(
+            QStringLiteral("File is %1 bytes, a menu is %2").arg(r.size).arg(FileDataSize));
+    std::copy(r.head.begin(), r.head.end(), image.begin());
     return {true, {}};
 }
 

@@ -1,14 +1,15 @@
 // Moving the 191-byte menu image between memory and a file, in one piece.
 //
-// Reading never creates a file and changes nothing unless all 191 bytes were
-// read. Writing goes through a temporary file in the same folder that replaces
-// the target in one step, so a failure at any point leaves the old file as it
-// was, and the result is always exactly 191 bytes. Once the new file is in
-// place its folder is flushed too, so the new entry is on the disk (or the
-// stick) when the write reports success.
+// Reading takes regular files only: a folder, a pipe (which would wait for a
+// writer) or a device (no menu) is refused with a reason. It never creates a
+// file, and ReadMenuFile changes nothing unless all 191 bytes were read. Writing goes through a
+// temporary file in the same folder that replaces the target in one step, so a failure at any point
+// leaves the old file as it was, and the result is always exactly 191 bytes.
+// Once the new file is in place its folder is flushed too, so the new entry
+// is on the disk (or the stick) when the write reports success.
 #pragma once
 
-#include "Global_data.h"
+#include "MenuItem.h"
 
 #include <QByteArray>
 #include <QString>
@@ -16,6 +17,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <vector>
 
 struct FileResult {
     bool ok = false;
@@ -24,6 +26,16 @@ struct FileResult {
 
 class QSaveFile;
 
+// A file as it is on disk, whatever its length: its first bytes and its size.
+struct MenuFileBytes {
+    bool ok = false;
+    QString error;                  // the system's reason when !ok
+    qint64 size = 0;                // the file's length
+    std::vector<std::uint8_t> head; // its first bytes, at most FileDataSize
+};
+MenuFileBytes ReadMenuBytes(const QString& path);
+
+// The first 191 bytes of a file that holds at least that many.
 FileResult ReadMenuFile(const QString& path, std::span<std::uint8_t, FileDataSize> image);
 FileResult WriteMenuFile(const QString& path, std::span<const std::uint8_t, FileDataSize> image);
 

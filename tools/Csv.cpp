@@ -1,8 +1,8 @@
 #include "Csv.h"
 
-namespace {
+#include "Text.h"
 
-constexpr std::string_view Utf8Bom = "\xEF\xBB\xBF";
+namespace {
 
 bool IsLineBreak(char c)
 {
@@ -23,8 +23,7 @@ void SkipLineBreak(std::string_view text, std::size_t& pos, int& line)
 CsvTable ParseCsv(std::string_view text)
 {
     CsvTable table;
-    if (text.substr(0, Utf8Bom.size()) == Utf8Bom)
-        text.remove_prefix(Utf8Bom.size());
+    text = WithoutBom(text);
 
     std::size_t pos = 0;
     int line = 1;

@@ -1,26 +1,14 @@
-// Looking at a menu file as it is on disk, whatever its length: reading its
-// first bytes and its size, and finding what is wrong with it (problems) or
-// what the editor could not have written (warnings).
+// Looking at a menu file as it is on disk, whatever its length: finding what
+// is wrong with it (problems) or what the editor could not have written
+// (warnings).
 #pragma once
 
 #include "MenuItem.h"
-
-#include <QString>
 
 #include <cstdint>
 #include <span>
 #include <string>
 #include <vector>
-
-struct MenuFileBytes {
-    bool ok = false;
-    std::string error;              // the system's reason when !ok
-    std::int64_t size = 0;          // the file's length
-    std::vector<std::uint8_t> head; // its first bytes, at most FileDataSize
-};
-
-// Never creates the file; reads at most FileDataSize bytes of a regular file.
-MenuFileBytes ReadMenuBytes(const QString& path);
 
 struct Finding {
     int item = 0; // 1 to 10, or 0 for the file as a whole

@@ -2,6 +2,7 @@
 
 #include "MenuFileFormat.h"
 #include "MenuText.h"
+#include "Text.h"
 
 #include <algorithm>
 
@@ -12,22 +13,11 @@ std::string TimeShown(const std::string& time)
     return time.empty() ? "\"\"" : time;
 }
 
-ConstRecordBytes RecordOf(std::span<const std::uint8_t, FileDataSize> image, int i)
-{
-    return image.subspan(static_cast<std::size_t>(i) * RecordSize).first<RecordSize>();
-}
-
-std::string RawName(ConstRecordBytes record)
-{
-    return Latin1ToUtf8(std::string_view(reinterpret_cast<const char*>(&record[1]), NameLength));
-}
-
 std::string ChecksumShown(ConstRecordBytes record)
 {
-    const std::uint8_t expected = RecordChecksum(record);
-    std::string shown = HexByte(record[0]);
-    if (record[0] != expected)
-        shown += " (expected " + HexByte(expected) + ")";
+    std::string shown = HexByte(record[ChecksumOffset]);
+    if (!ChecksumMatches(record))
+        shown += " (expected " + HexByte(RecordChecksum(record)) + ")";
     return shown;
 }
 
@@ -38,8 +28,8 @@ std::vector<MenuDifference> DiffMenus(std::span<const std::uint8_t, FileDataSize
 {
     std::vector<MenuDifference> out;
     for (int i = 0; i < MenuItemCount; ++i) {
-        const ConstRecordBytes ra = RecordOf(a, i);
-        const ConstRecordBytes rb = RecordOf(b, i);
+        const ConstRecordBytes ra = RecordAt(a, i);
+        const ConstRecordBytes rb = RecordAt(b, i);
         if (std::equal(ra.begin(), ra.end(), rb.begin()))
             continue;
         const int n = i + 1;
@@ -47,11 +37,12 @@ std::vector<MenuDifference> DiffMenus(std::span<const std::uint8_t, FileDataSize
         const MenuItem y = DecodeRecord(rb);
         if (x.Name != y.Name)
             out.push_back({n, "name", QuoteText(x.Name), QuoteText(y.Name)});
-        else if (!std::equal(ra.begin() + 1, ra.begin() + 11, rb.begin() + 1))
+        else if (RawName(ra) != RawName(rb))
             // Only the blanks around the name differ; show all ten bytes.
-            out.push_back({n, "name bytes", QuoteText(RawName(ra)), QuoteText(RawName(rb))});
-        if (ra[11] != rb[11])
-            out.push_back({n, "byte 11", HexByte(ra[11]), HexByte(rb[11])});
+            out.push_back({n, "name bytes", QuoteText(Latin1ToUtf8(RawName(ra))),
+                           QuoteText(Latin1ToUtf8(RawName(rb)))});
+        if (ra[ReservedOffset] != rb[ReservedOffset])
+            out.push_back({n, "byte 11", HexByte(ra[ReservedOffset]), HexByte(rb[ReservedOffset])});
         if (x.Cook != y.Cook)
             out.push_back({n, "cook", TimeShown(x.Cook), TimeShown(y.Cook)});
         if (x.Duty != y.Duty)
@@ -61,7 +52,8 @@ std::vector<MenuDifference> DiffMenus(std::span<const std::uint8_t, FileDataSize
         if (x.Comp != y.Comp)
             out.push_back({n, "compensation", std::to_string(x.Comp), std::to_string(y.Comp)});
         // A checksum follows from the other bytes; it is news only when one is wrong.
-        if (ra[0] != rb[0] && (ra[0] != RecordChecksum(ra) || rb[0] != RecordChecksum(rb)))
+        if (ra[ChecksumOffset] != rb[ChecksumOffset] &&
+            (!ChecksumMatches(ra) || !ChecksumMatches(rb)))
             out.push_back({n, "checksum", ChecksumShown(ra), ChecksumShown(rb)});
     }
     if (a[ReservedByteIndex] != b[ReservedByteIndex])

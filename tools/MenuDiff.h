@@ -4,7 +4,7 @@
 // match, the reserved byte 190.
 #pragma once
 
-#include "Global_data.h"
+#include "MenuItem.h"
 
 #include <span>
 #include <string>

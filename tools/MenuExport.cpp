@@ -3,6 +3,7 @@
 #include "Csv.h"
 #include "MenuFileFormat.h"
 #include "MenuText.h"
+#include "Text.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -18,11 +19,6 @@ QByteArray JsonString(const std::string& utf8)
     const QByteArray array =
         QJsonDocument(QJsonArray{QString::fromStdString(utf8)}).toJson(QJsonDocument::Compact);
     return array.mid(1, array.size() - 2);
-}
-
-ConstRecordBytes RecordOf(std::span<const std::uint8_t, FileDataSize> image, int i)
-{
-    return image.subspan(static_cast<std::size_t>(i) * RecordSize).first<RecordSize>();
 }
 
 } // namespace
@@ -45,7 +41,7 @@ QByteArray ExportMenuJson(std::span<const std::uint8_t, FileDataSize> image)
 QByteArray ExportMenuCsv(std::span<const std::uint8_t, FileDataSize> image)
 {
     const MenuItems items = DecodeMenu(image);
-    std::string out = "item,name,cook,shake,hold,compensation\r\n";
+    std::string out = CsvHeader() + "\r\n";
     for (int i = 0; i < MenuItemCount; ++i) {
         const MenuItem& item = items[static_cast<std::size_t>(i)];
         out += std::to_string(i + 1) + "," + CsvField(item.Name) + "," + CsvField(item.Cook) + "," +
@@ -56,24 +52,23 @@ QByteArray ExportMenuCsv(std::span<const std::uint8_t, FileDataSize> image)
 }
 
 std::vector<std::string> ExportLosses(std::span<const std::uint8_t, FileDataSize> image,
-                                      ExportFormat format)
+                                      MenuFormat format)
 {
     std::vector<std::string> notes;
     for (int i = 0; i < MenuItemCount; ++i) {
-        const ConstRecordBytes record = RecordOf(image, i);
+        const ConstRecordBytes record = RecordAt(image, i);
         const std::string item = "item " + std::to_string(i + 1) + ": ";
-        const std::uint8_t expected = RecordChecksum(record);
-        if (record[0] != expected)
-            notes.push_back(item + "checksum " + HexByte(record[0]) + ", expected " +
-                            HexByte(expected) + "; an import writes " + HexByte(expected));
-        if (record[11] != 0)
-            notes.push_back(item + "reserved byte 11 is " + HexByte(record[11]) +
+        if (!ChecksumMatches(record))
+            notes.push_back(item + "checksum " + ChecksumMismatch(record) + "; an import writes " +
+                            HexByte(RecordChecksum(record)));
+        if (record[ReservedOffset] != 0)
+            notes.push_back(item + "reserved byte 11 is " + HexByte(record[ReservedOffset]) +
                             "; an import writes 0");
-        if (record[1] == ' ' && std::any_of(record.begin() + 2, record.begin() + 11,
-                                            [](std::uint8_t b) { return b != ' '; }))
+        const std::string_view name = RawName(record);
+        if (name.front() == ' ' && Trimmed(name).size() > 0)
             notes.push_back(item + "the blanks before the name are not exported");
     }
-    if (format == ExportFormat::Csv && image[ReservedByteIndex] != 0)
+    if (format == MenuFormat::Csv && image[ReservedByteIndex] != 0)
         notes.push_back("reserved byte 190 is " + HexByte(image[ReservedByteIndex]) +
                         ", which CSV cannot hold; an import writes 0 (JSON keeps it)");
     return notes;

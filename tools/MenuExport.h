@@ -7,7 +7,8 @@
 // and ten rows, CRLF line ends; it has no place for byte 190.
 #pragma once
 
-#include "Global_data.h"
+#include "MenuFormat.h"
+#include "MenuItem.h"
 
 #include <QByteArray>
 
@@ -18,11 +19,9 @@
 QByteArray ExportMenuJson(std::span<const std::uint8_t, FileDataSize> image);
 QByteArray ExportMenuCsv(std::span<const std::uint8_t, FileDataSize> image);
 
-enum class ExportFormat { Json, Csv };
-
 // What an import of the export would not give back byte for byte, one note
 // each: a checksum that does not match (the import writes the right one), a
 // reserved byte 11 that is not 0, blanks before a name (decoding drops them),
 // and for CSV a byte 190 that is not 0.
 std::vector<std::string> ExportLosses(std::span<const std::uint8_t, FileDataSize> image,
-                                      ExportFormat format);
+                                      MenuFormat format);

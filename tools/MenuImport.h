@@ -13,7 +13,8 @@
 // time is 0:00, as the export writes a zero cook time.
 #pragma once
 
-#include "Global_data.h"
+#include "MenuFormat.h"
+#include "MenuItem.h"
 
 #include <QByteArray>
 #include <QString>
@@ -23,7 +24,6 @@
 #include <vector>
 
 enum class ImportRules { Editor, Raw };
-enum class MenuFormat { Json, Csv };
 
 struct ImportedMenu {
     MenuItems items{}; // slots the input does not mention stay empty

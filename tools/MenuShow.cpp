@@ -1,7 +1,9 @@
 #include "MenuShow.h"
 
+#include "MenuCheck.h"
 #include "MenuFileFormat.h"
 #include "MenuText.h"
+#include "Text.h"
 
 #include <algorithm>
 #include <array>
@@ -13,7 +15,7 @@ using Row = std::array<std::string, Columns>;
 
 std::size_t Width(const std::string& utf8)
 {
-    return Utf8CodePoints(utf8).size();
+    return Utf8Length(utf8);
 }
 
 std::string Pad(const std::string& text, std::size_t width, bool right)
@@ -31,14 +33,12 @@ std::string ShowMenu(const std::string& file, const MenuFileBytes& bytes, ShowSt
     const int records = WholeRecords(bytes.head);
     std::vector<bool> bad;
     for (int i = 0; i < records; ++i) {
-        const ConstRecordBytes record(bytes.head.data() + i * RecordSize, RecordSize);
+        const ConstRecordBytes record = RecordAt(bytes.head, i);
         const MenuItem item = DecodeRecord(record);
-        const std::uint8_t expected = RecordChecksum(record);
-        bad.push_back(record[0] != expected);
+        bad.push_back(!ChecksumMatches(record));
         std::string mark;
         if (bad.back())
-            mark = (style.aligned ? "! checksum " : "") + HexByte(record[0]) + ", expected " +
-                   HexByte(expected);
+            mark = (style.aligned ? "! checksum " : "") + ChecksumMismatch(record);
         else if (!style.aligned)
             mark = "ok";
         rows.push_back({std::to_string(i + 1), EscapeControls(item.Name), item.Cook, item.Duty,

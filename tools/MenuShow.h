@@ -1,7 +1,7 @@
 // The items of a menu file as a table, decoded as the editor decodes them.
 #pragma once
 
-#include "MenuCheck.h"
+#include "MenuFileAccess.h"
 
 #include <string>
 

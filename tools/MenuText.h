@@ -2,18 +2,17 @@
 // values read when a person has to see exactly what a file or input holds.
 #pragma once
 
+#include "MenuFileFormat.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
 
 // "0x91", two upper-case hex digits.
 std::string HexByte(std::uint8_t b);
 
-// The code points of `utf8`; a byte that starts no valid sequence (overlong
-// forms and surrogates included) comes out as -1 - byte, so nothing is lost.
-std::vector<std::int32_t> Utf8CodePoints(std::string_view utf8);
-bool IsValidUtf8(std::string_view utf8);
+// "0x12, expected 0x91": the checksum a record holds and the one it should.
+std::string ChecksumMismatch(ConstRecordBytes record);
 
 // `utf8` with control characters (0-31, 127-159) and invalid bytes written as
 // \xHH, backslashes doubled, so that a terminal shows what is there.

@@ -26,6 +26,7 @@
 #include "MenuFileFormat.h"
 #include "ModalDriver.h"
 #include "QuenmarkEdition.h"
+#include "Text.h"
 #include "TimeValues.h"
 #include "VbColor.h"
 #include "VessquenEdition.h"

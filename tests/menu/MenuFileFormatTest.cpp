@@ -1,5 +1,7 @@
 #include "MenuFileFormat.h"
 
+#include "Global_data.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -85,25 +87,6 @@ TEST(EncodeRecord, NamesGoThroughLatin1)
                           "1:00", "", "", 0});
     EXPECT_EQ(euro[1], '?');
     EXPECT_EQ(euro[2], '5');
-}
-
-TEST(Utf8ToLatin1, MalformedSequencesBecomeOneQuestionMarkEach)
-{
-    // Overlong forms of 'A', of NUL and of an accented letter, a surrogate,
-    // a value beyond Unicode, a lone continuation byte, a cut sequence.
-    EXPECT_EQ(Utf8ToLatin1("\xC1\x81\x42"), "?B");
-    EXPECT_EQ(Utf8ToLatin1("\xC0\x80"), "?");
-    EXPECT_EQ(Utf8ToLatin1("\xE0\x83\x89"), "?");
-    EXPECT_EQ(Utf8ToLatin1("\xF0\x80\x81\x81"), "?");
-    EXPECT_EQ(Utf8ToLatin1("\xED\xA0\x80"), "?");
-    EXPECT_EQ(Utf8ToLatin1("\xF4\x90\x80\x80"), "?");
-    EXPECT_EQ(Utf8ToLatin1("\x81\x41"), "?A");
-    EXPECT_EQ(Utf8ToLatin1("A\xC3"), "A?");
-    for (const char* bad : {"\xC1\x81", "\xC0\x80", "\xE0\x83\x89", "\xED\xA0\x80"})
-        EXPECT_FALSE(IsLatin1(bad)) << bad;
-    // The shortest forms at the edges of each length still pass.
-    EXPECT_EQ(Utf8ToLatin1("\xC2\x80\xC3\xBF\x7F"), "\x80\xFF\x7F");
-    EXPECT_EQ(Utf8Length("\xE0\xA0\x80\xF0\x90\x80\x80\xF4\x8F\xBF\xBF"), 3u);
 }
 
 TEST(EncodeRecord, TimesAreBigEndianSecondsAndOutOfRangeIsClamped)

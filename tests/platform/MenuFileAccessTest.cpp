@@ -123,6 +123,35 @@ TEST_F(MenuFileAccess, LongerFilesGiveTheirFirst191Bytes)
     }
 }
 
+TEST_F(MenuFileAccess, ReadMenuBytesReportsTheSizeOfAnyFileAndReadsAtMost191Bytes)
+{
+    for (int size : {0, 1, 190, 191, 192, 1 << 20}) {
+        const QString path = Path(QString("F%1.tmr").arg(size));
+        QByteArray bytes = SampleBytes().left(size);
+        bytes.append(QByteArray(std::max(0, size - FileDataSize), '\x7F'));
+        Put(path, bytes);
+        const MenuFileBytes r = ReadMenuBytes(path);
+        ASSERT_TRUE(r.ok) << size << r.error.toStdString();
+        EXPECT_EQ(r.size, size);
+        EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(r.head.data()),
+                             static_cast<qsizetype>(r.head.size())),
+                  SampleBytes().left(size));
+    }
+}
+
+TEST_F(MenuFileAccess, MissingFilesAndFoldersGiveTheSystemsReason)
+{
+    const MenuFileBytes missing = ReadMenuBytes(Path("MENU0001.tmr"));
+    EXPECT_FALSE(missing.ok);
+    EXPECT_EQ(missing.error, "No such file or directory");
+    EXPECT_FALSE(QFile::exists(Path("MENU0001.tmr")));
+
+    ASSERT_TRUE(QDir(dir.path()).mkdir("MENU0002.tmr"));
+    const MenuFileBytes folder = ReadMenuBytes(Path("MENU0002.tmr"));
+    EXPECT_FALSE(folder.ok);
+    EXPECT_EQ(folder.error, "Is a directory");
+}
+
 TEST_F(MenuFileAccess, AFolderIsNeitherReadNorReplaced)
 {
     const QString path = Path("FOLDER01.tmr");
@@ -146,7 +175,7 @@ TEST_F(MenuFileAccess, APipeOrADeviceIsNoMenuFile)
     }
     const FileResult r = reading.get();
     EXPECT_FALSE(r.ok);
-    EXPECT_FALSE(r.error.isEmpty());
+    EXPECT_EQ(r.error, "Not a regular file");
     ExpectUntouched();
 
     // A device that reads as endless zeros is no menu either.

@@ -24,41 +24,6 @@ std::vector<std::string> Lines(const MenuImage& image, std::int64_t size = FileD
 
 } // namespace
 
-TEST(ReadMenuBytes, ReportsTheSizeOfAnyFileAndReadsAtMost191Bytes)
-{
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QByteArray menu = Bytes(Sample());
-    for (int size : {0, 1, 190, 191, 192, 1 << 20}) {
-        const QString path = dir.filePath(QString("F%1.tmr").arg(size));
-        QByteArray bytes = menu.left(size);
-        bytes.append(QByteArray(std::max(0, size - FileDataSize), '\x7F'));
-        Put(path, bytes);
-        const MenuFileBytes r = ReadMenuBytes(path);
-        ASSERT_TRUE(r.ok) << size << r.error;
-        EXPECT_EQ(r.size, size);
-        EXPECT_EQ(r.head.size(), static_cast<std::size_t>(std::min(size, FileDataSize)));
-        EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(r.head.data()),
-                             static_cast<qsizetype>(r.head.size())),
-                  menu.left(size));
-    }
-}
-
-TEST(ReadMenuBytes, MissingFilesAndFoldersGiveTheSystemsReason)
-{
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const MenuFileBytes missing = ReadMenuBytes(dir.filePath("MENU0001.tmr"));
-    EXPECT_FALSE(missing.ok);
-    EXPECT_EQ(missing.error, "No such file or directory");
-    EXPECT_FALSE(QFile::exists(dir.filePath("MENU0001.tmr")));
-
-    ASSERT_TRUE(QDir(dir.path()).mkdir("MENU0002.tmr"));
-    const MenuFileBytes folder = ReadMenuBytes(dir.filePath("MENU0002.tmr"));
-    EXPECT_FALSE(folder.ok);
-    EXPECT_EQ(folder.error, "Is a directory");
-}
-
 TEST(CheckMenuBytes, ASoundFileHasNothingToSay)
 {
     EXPECT_TRUE(Lines(Sample()).empty());
@@ -70,16 +35,16 @@ TEST(CheckMenuBytes, ASoundFileHasNothingToSay)
 TEST(CheckMenuBytes, AChecksumThatDoesNotMatchIsAProblem)
 {
     MenuImage image = Sample();
-    Record(image, 3)[0] ^= 0x01;
-    Record(image, 10)[5] = 'Z';
-    const std::uint8_t c3 = Record(image, 3)[0];
+    Record(image, 3)[ChecksumOffset] ^= 0x01;
+    Record(image, 10)[NameOffset + 4] = 'Z';
+    const std::uint8_t c3 = Record(image, 3)[ChecksumOffset];
     EXPECT_EQ(Lines(image),
               (std::vector<std::string>{"M.tmr: item 3: checksum " + HexByte(c3) + ", expected " +
                                             HexByte(c3 ^ 0x01),
                                         "M.tmr: item 10: checksum 0x40, expected 0x7A"}));
     // The worked record's own checksum, spelled as the report spells it.
     MenuImage fries = Menu({{"FRIES", "3:00", "0:30", "7:00", 1}});
-    Record(fries, 1)[0] = 0x12;
+    Record(fries, 1)[ChecksumOffset] = 0x12;
     EXPECT_EQ(Lines(fries),
               std::vector<std::string>{"M.tmr: item 1: checksum 0x12, expected 0x91"});
 }
@@ -87,7 +52,7 @@ TEST(CheckMenuBytes, AChecksumThatDoesNotMatchIsAProblem)
 TEST(CheckMenuBytes, SizeIsAProblemAndWholeRecordsAreStillChecked)
 {
     MenuImage image = Sample();
-    Record(image, 2)[0] = 0;
+    Record(image, 2)[ChecksumOffset] = 0;
     EXPECT_EQ(Lines(image, 0), std::vector<std::string>{"M.tmr: 0 bytes, expected 191"});
     EXPECT_EQ(Lines(image, 1), std::vector<std::string>{"M.tmr: 1 bytes, expected 191"});
     // 37 bytes hold one whole record; the second is cut and left alone.
@@ -107,10 +72,10 @@ TEST(CheckMenuBytes, WarnsAboutWhatTheEditorCouldNotHaveWritten)
                             {"OK", "1:00", "1:00", "0:00", 1},
                             {"LONG", "0:30", "0:31", "0:00", 0},
                             {"COMP", "1:00", "0:00", "0:00", 2}});
-    Record(image, 1)[11] = 0x05;
+    Record(image, 1)[ReservedOffset] = 0x05;
     Reseal(image, 1);
     // A zero-filled record, as a fresh start holds: ten zero characters.
-    std::fill_n(Record(image, 6), RecordSize, 0);
+    std::ranges::fill(Record(image, 6), 0);
     EXPECT_EQ(Lines(image),
               (std::vector<std::string>{
                   "M.tmr: item 1: warning: reserved byte 11 is 0x05, expected 0",

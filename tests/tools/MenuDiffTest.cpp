@@ -45,9 +45,9 @@ TEST(DiffMenus, BytesThatDecodingHidesStillCount)
 {
     const MenuImage a = Menu({{"AB", "1:00", "", "", 0}}, 0);
     MenuImage b = Menu({{" AB", "1:00", "", "", 0}}, 0x10);
-    Record(b, 2)[11] = 0x07;
+    Record(b, 2)[ReservedOffset] = 0x07;
     Reseal(b, 2);
-    Record(b, 3)[0] = 0x00;
+    Record(b, 3)[ChecksumOffset] = 0x00;
     EXPECT_EQ(Lines(a, b), (std::vector<std::string>{
                                "item 1 name bytes: \"AB        \" -> \" AB       \"",
                                "item 2 byte 11: 0x00 -> 0x07",

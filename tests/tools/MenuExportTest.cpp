@@ -86,27 +86,26 @@ TEST(ExportMenuCsv, HeaderThenTenRowsWithCrlfAndQuoting)
 
 TEST(ExportLosses, NoneForAFileAnImportGivesBack)
 {
-    EXPECT_TRUE(ExportLosses(Sample(), ExportFormat::Json).empty());
-    EXPECT_TRUE(ExportLosses(Sample(), ExportFormat::Csv).empty());
-    EXPECT_TRUE(ExportLosses(Menu({}, 0x33), ExportFormat::Json).empty());
+    EXPECT_TRUE(ExportLosses(Sample(), MenuFormat::Json).empty());
+    EXPECT_TRUE(ExportLosses(Sample(), MenuFormat::Csv).empty());
+    EXPECT_TRUE(ExportLosses(Menu({}, 0x33), MenuFormat::Json).empty());
     // Trailing blanks are padding and come back as they were.
-    EXPECT_TRUE(
-        ExportLosses(Menu({{"A B", "1:00", "0:00", "0:00", 0}}), ExportFormat::Csv).empty());
+    EXPECT_TRUE(ExportLosses(Menu({{"A B", "1:00", "0:00", "0:00", 0}}), MenuFormat::Csv).empty());
 }
 
 TEST(ExportLosses, NamesEachByteThatCannotComeBack)
 {
     MenuImage image = Menu({{"  LEAD", "1:00", "0:00", "0:00", 0}}, 0x33);
-    Record(image, 3)[0] = 0x12;
-    Record(image, 4)[11] = 0x05;
+    Record(image, 3)[ChecksumOffset] = 0x12;
+    Record(image, 4)[ReservedOffset] = 0x05;
     Reseal(image, 4);
-    EXPECT_EQ(ExportLosses(image, ExportFormat::Json),
+    EXPECT_EQ(ExportLosses(image, MenuFormat::Json),
               (std::vector<std::string>{
                   "item 1: the blanks before the name are not exported",
                   "item 3: checksum 0x12, expected 0x40; an import writes 0x40",
                   "item 4: reserved byte 11 is 0x05; an import writes 0",
               }));
     EXPECT_EQ(
-        ExportLosses(image, ExportFormat::Csv).back(),
+        ExportLosses(image, MenuFormat::Csv).back(),
         "reserved byte 190 is 0x33, which CSV cannot hold; an import writes 0 (JSON keeps it)");
 }

@@ -49,16 +49,16 @@ inline MenuImage Image(const QByteArray& bytes)
 }
 
 // Record `item` (1 to 10) of `image`.
-inline std::uint8_t* Record(MenuImage& image, int item)
+inline RecordBytes Record(MenuImage& image, int item)
 {
-    return image.data() + (item - 1) * RecordSize;
+    return RecordAt(image, item - 1);
 }
 
 // Rewrites the checksum of record `item` after a test changed its bytes.
 inline void Reseal(MenuImage& image, int item)
 {
-    std::uint8_t* r = Record(image, item);
-    r[0] = RecordChecksum(ConstRecordBytes(r, RecordSize));
+    const RecordBytes r = Record(image, item);
+    r[ChecksumOffset] = RecordChecksum(r);
 }
 
 inline void Put(const QString& path, const QByteArray& bytes)

@@ -67,14 +67,14 @@ MenuImage RandomRawMenu(Random& r)
     for (std::uint8_t& b : image)
         b = r.Byte();
     for (int item = 1; item <= MenuItemCount; ++item) {
-        std::uint8_t* record = Record(image, item);
+        const RecordBytes record = Record(image, item);
         if (r.Next() % 3 == 0)
-            std::fill_n(record + 1, NameLength, ' ');
-        else if (record[1] == ' ')
-            record[1] = 'X';
+            std::fill_n(record.begin() + NameOffset, NameLength, ' ');
+        else if (record[NameOffset] == ' ')
+            record[NameOffset] = 'X';
         if (r.Next() % 5 == 0)
-            std::fill_n(record + 12, 2, 0);
-        record[11] = 0;
+            std::fill_n(record.begin() + CookOffset, 2, 0);
+        record[ReservedOffset] = 0;
         Reseal(image, item);
     }
     return image;
@@ -119,8 +119,8 @@ TEST(ImportRoundTrip, RawImportGivesBackAnyFileThatDecodingCanCarry)
 TEST(ImportRoundTrip, WhatDecodingCannotCarryIsRepairedNotRefused)
 {
     MenuImage image = Sample();
-    Record(image, 1)[0] ^= 0xFF;
-    Record(image, 2)[11] = 9;
+    Record(image, 1)[ChecksumOffset] ^= 0xFF;
+    Record(image, 2)[ReservedOffset] = 9;
     const MenuImage sound = Sample();
     const ImportedMenu back = ParseMenuJson(ExportMenuJson(image), "j", ImportRules::Editor);
     ASSERT_TRUE(back.errors.empty());
@@ -162,7 +162,7 @@ TEST(ImportJson, ItemsWithoutANameKeepAnyTimesTheFileCanHold)
         "m", ImportRules::Editor);
     ASSERT_TRUE(menu.errors.empty()) << menu.errors.front();
     const MenuImage image = ImportedImage(menu);
-    EXPECT_EQ(Record(const_cast<MenuImage&>(image), 1)[12], 0xFF);
+    EXPECT_EQ(RecordAt(image, 0)[CookOffset], 0xFF);
     EXPECT_EQ(image[18], 255);
 }
 

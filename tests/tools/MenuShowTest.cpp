@@ -30,7 +30,7 @@ const std::string EmptyRowsPlain = "4\t\t\t0:00\t0:00\t0\tok\n"
 TEST(ShowMenu, ToAPipeTabSeparatedWithoutColour)
 {
     MenuImage image = Sample();
-    Record(image, 2)[0] = 0x12;
+    Record(image, 2)[ChecksumOffset] = 0x12;
     const std::string expected = "M.tmr\n"
                                  "item\tname\tcook\tshake\thold\tcompensation\tchecksum\n"
                                  "1\tFRIES\t3:00\t0:30\t7:00\t1\tok\n"
@@ -43,7 +43,7 @@ TEST(ShowMenu, ToAPipeTabSeparatedWithoutColour)
 TEST(ShowMenu, OnATerminalAlignedWithTheMarkInRed)
 {
     MenuImage image = Sample();
-    Record(image, 2)[0] = 0x12;
+    Record(image, 2)[ChecksumOffset] = 0x12;
     const std::string plain = ShowMenu("M.tmr", Of(image), {true, false});
     EXPECT_EQ(plain.substr(0, plain.find("\n   4  ") + 1),
               "M.tmr\n"
@@ -77,9 +77,9 @@ TEST(ShowMenu, FilesOfTheWrongSizeShowTheirWholeRecordsAndSaySo)
 TEST(ShowMenu, ControlCharactersAreSpelledOutAndTheReservedByteShown)
 {
     MenuImage image = Menu({}, 0x2A);
-    std::fill_n(Record(image, 1), RecordSize, 0);
-    Record(image, 2)[1] = '\t';
-    Record(image, 2)[2] = 0xE9;
+    std::ranges::fill(Record(image, 1), 0);
+    Record(image, 2)[NameOffset] = '\t';
+    Record(image, 2)[NameOffset + 1] = 0xE9;
     Reseal(image, 2);
     const std::string s = ShowMenu("M.tmr", Of(image), {false, false});
     EXPECT_NE(

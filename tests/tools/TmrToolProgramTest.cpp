@@ -2,6 +2,7 @@
 // codes and standard input.
 #include "MenuFixtures.h"
 
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -95,7 +96,7 @@ TEST_F(TmrtoolProgram, ExitCodesOfEachCommand)
 TEST_F(TmrtoolProgram, OutputToAPipeIsPlain)
 {
     MenuImage image = Sample();
-    Record(image, 2)[0] ^= 0xFF;
+    Record(image, 2)[ChecksumOffset] ^= 0xFF;
     Put(Path("BAD.tmr"), Bytes(image));
     for (const QStringList& args :
          std::vector<QStringList>{{"show", Path("BAD.tmr")},
@@ -116,4 +117,20 @@ TEST_F(TmrtoolProgram, AFullDiskOnStandardOutputIsNoSuccess)
     const Outcome r = Tmrtool({"export", Path("GOOD.tmr")}, {}, "/dev/full");
     EXPECT_EQ(r.status, 2);
     EXPECT_TRUE(r.err.startsWith("tmrtool: standard output: ")) << r.err.toStdString();
+}
+
+TEST_F(TmrtoolProgram, ReadingCommandsRefuseAPipeInsteadOfDrainingIt)
+{
+    if (!QFileInfo::exists("/dev/stdin"))
+        GTEST_SKIP() << "no /dev/stdin here";
+    Put(Path("GOOD.tmr"), Bytes(Sample()));
+    for (const QStringList& args :
+         std::vector<QStringList>{{"check", "/dev/stdin"},
+                                  {"show", "/dev/stdin"},
+                                  {"export", "/dev/stdin"},
+                                  {"diff", Path("GOOD.tmr"), "/dev/stdin"}}) {
+        const Outcome r = Tmrtool(args, Bytes(Sample()));
+        EXPECT_EQ(r.status, 2) << args.join(' ').toStdString();
+        EXPECT_EQ(r.err, "tmrtool: /dev/stdin: Not a regular file\n") << r.err.toStdString();
+    }
 }

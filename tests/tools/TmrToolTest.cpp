@@ -1,5 +1,6 @@
 #include "TmrTool.h"
 
+#include "Commands.h"
 #include "MenuFixtures.h"
 
 #include <QDir>
@@ -59,7 +60,7 @@ protected:
     QString Corrupted(const QString& name)
     {
         MenuImage image = Sample();
-        Record(image, 3)[0] = 0x12;
+        Record(image, 3)[ChecksumOffset] = 0x12;
         Put(Path(name), Bytes(image));
         return Path(name);
     }
@@ -144,6 +145,16 @@ TEST_F(TmrTool, HelpForTheToolAndEachCommand)
         EXPECT_NE(import.out.find(option), std::string::npos) << option;
 }
 
+TEST_F(TmrTool, ManualPageHasEveryCommand)
+{
+    const QByteArray manual = Contents(TMRTOOL_MANUAL);
+    for (const Command& command : Commands()) {
+        EXPECT_TRUE(manual.contains(QByteArray(".B tmrtool ") + command.name + "\n"))
+            << command.name;
+        EXPECT_TRUE(manual.contains(QByteArray(".BI ") + command.name + " ")) << command.name;
+    }
+}
+
 TEST_F(TmrTool, VersionIsOneLine)
 {
     const Result r = Tmr({"--version"});
@@ -155,7 +166,7 @@ TEST_F(TmrTool, VersionIsOneLine)
 TEST_F(TmrTool, CheckPassesSoundFilesAndWarningsDoNotFail)
 {
     MenuImage odd = Sample();
-    Record(odd, 1)[18] = 2;
+    Record(odd, 1)[CompOffset] = 2;
     Reseal(odd, 1);
     Put(Path("ODD.tmr"), Bytes(odd));
     const Result r = Tmr({"check", File("GOOD.tmr"), Path("ODD.tmr")});
@@ -228,7 +239,7 @@ TEST_F(TmrTool, DiffExitsByWhetherTheMenusDiffer)
     EXPECT_EQ(same.err, "");
 
     MenuImage other = Sample();
-    Record(other, 3)[13] += 10;
+    Record(other, 3)[CookOffset + 1] += 10;
     Reseal(other, 3);
     Put(Path("C.tmr"), Bytes(other));
     const Result differ = Tmr({"diff", Path("A.tmr"), Path("C.tmr")});
@@ -306,7 +317,7 @@ TEST_F(TmrTool, ImportWritesTheMenuAndExportGivesItBack)
 TEST_F(TmrTool, RawImportGivesBackWhatTheEditorCouldNotHaveWritten)
 {
     MenuImage odd = Menu({{"fries", "1092:15", "200:00", "0:00", 255}}, 0x5A);
-    std::fill_n(Record(odd, 2), RecordSize, 0);
+    std::ranges::fill(Record(odd, 2), 0);
     Put(Path("ODD.tmr"), Bytes(odd));
     Put(Path("odd.json"), QByteArray::fromStdString(Tmr({"export", Path("ODD.tmr")}).out));
 

@@ -1,0 +1,18 @@
+// Between the core's texts (UTF-8 in std::string) and Qt's QString, one way
+// each, so that every caller converts alike.
+#pragma once
+
+#include <QString>
+
+#include <string>
+#include <string_view>
+
+inline QString ToQString(std::string_view utf8)
+{
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+inline std::string ToStd(const QString& text)
+{
+    return text.toStdString();
+}

@@ -1,0 +1,113 @@
+#include "CommandLine.h"
+
+#include "MenuFileAccess.h"
+
+#include <QFileInfo>
+
+namespace {
+
+// The one-line message Qt gives for a bad command line, in our own form.
+std::string Hint(QString text)
+{
+    while (text.endsWith('.'))
+        text.chop(1);
+    if (!text.isEmpty())
+        text[0] = text[0].toLower();
+    return ToStd(text);
+}
+
+// Qt prints a description as it is; a terminal is 80 columns.
+QString Wrapped(const QString& text, qsizetype width = 79)
+{
+    QStringList lines;
+    for (const QString& paragraph : text.split('\n')) {
+        QString line;
+        for (const QString& word : paragraph.split(' ', Qt::SkipEmptyParts)) {
+            if (!line.isEmpty() && line.size() + 1 + word.size() > width) {
+                lines << line;
+                line.clear();
+            }
+            line += (line.isEmpty() ? "" : " ") + word;
+        }
+        lines << line;
+    }
+    return lines.join('\n');
+}
+
+} // namespace
+
+CommandLine::CommandLine(const Command& command) : command(command)
+{
+    parser.setApplicationDescription(Wrapped(QString::fromUtf8(command.description)));
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
+}
+
+std::optional<int> CommandLine::Parse(const QStringList& args, Console& c)
+{
+    parser.addOption(help);
+    if (!parser.parse(QStringList{"tmrtool"} + args))
+        return Usage(c, Hint(parser.errorText()));
+    if (parser.isSet(help)) {
+        QString text = parser.helpText();
+        text = text.mid(text.indexOf('\n') + 1);
+        c.out << "Usage: tmrtool " << command.name << " [options] " << command.arguments << "\n"
+              << ToStd(text) << "\nExit status:\n"
+              << command.exitStatus;
+        return ExitOk;
+    }
+    return std::nullopt;
+}
+
+std::optional<QStringList> CommandLine::ParseFiles(const QStringList& args, Console& c, int& status)
+{
+    parser.addPositionalArgument("FILE", "A menu file.", "FILE...");
+    if (const auto done = Parse(args, c)) {
+        status = *done;
+        return std::nullopt;
+    }
+    QStringList files = parser.positionalArguments();
+    if (files.isEmpty()) {
+        status = Usage(c, "no FILE given");
+        return std::nullopt;
+    }
+    return files;
+}
+
+int CommandLine::Usage(Console& c, const std::string& problem) const
+{
+    c.err << "tmrtool " << command.name << ": " << problem << "; see 'tmrtool " << command.name
+          << " --help'\n";
+    return ExitTrouble;
+}
+
+std::optional<MenuFormat> CommandLine::Format(const QCommandLineOption& option, Console& c,
+                                              int& status)
+{
+    const QString value = parser.value(option).toLower();
+    if (value == "json")
+        return MenuFormat::Json;
+    if (value == "csv")
+        return MenuFormat::Csv;
+    status = Usage(c, "unknown format '" + ToStd(parser.value(option)) + "' (json or csv)");
+    return std::nullopt;
+}
+
+void FileError(Console& c, const QString& path, const std::string& reason)
+{
+    c.err << "tmrtool: " << ToStd(path) << ": " << reason << "\n";
+}
+
+bool ReadWholeMenu(Console& c, const QString& path, MenuImage& image)
+{
+    const FileResult r = ReadMenuFile(path, image);
+    if (!r.ok) {
+        FileError(c, path, ToStd(r.error));
+        return false;
+    }
+    const qint64 size = QFileInfo(path).size();
+    if (size > FileDataSize)
+        FileError(c, path,
+                  "warning: " + std::to_string(size) + " bytes, expected " +
+                      std::to_string(FileDataSize) + "; the bytes after the 191st are left out");
+    return true;
+}

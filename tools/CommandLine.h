@@ -1,0 +1,48 @@
+// What every tmrtool command shares: the parser that gives each command the
+// same --help and the same one-line usage errors from its entry in the
+// command table, and the way file trouble is told.
+#pragma once
+
+#include "Commands.h"
+#include "MenuFormat.h"
+#include "MenuItem.h"
+#include "StringBridge.h"
+
+#include <QCommandLineParser>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <string>
+
+class CommandLine
+{
+public:
+    explicit CommandLine(const Command& command);
+
+    // nullopt when the command should go on; else the exit status, after the
+    // help or a usage error has been written.
+    std::optional<int> Parse(const QStringList& args, Console& c);
+
+    // For the commands that take FILE...: Parse, then the files; nullopt
+    // with `status` set after the help, or when no file was given.
+    std::optional<QStringList> ParseFiles(const QStringList& args, Console& c, int& status);
+
+    int Usage(Console& c, const std::string& problem) const;
+
+    // The --format value, or nullopt after a usage error.
+    std::optional<MenuFormat> Format(const QCommandLineOption& option, Console& c, int& status);
+
+    QCommandLineParser parser;
+
+private:
+    const Command& command;
+    QCommandLineOption help{{"h", "help"}, "Show this help and exit."};
+};
+
+// "tmrtool: PATH: reason" on standard error.
+void FileError(Console& c, const QString& path, const std::string& reason);
+
+// A whole menu, for the commands that need all 191 bytes; a longer file gives
+// its first 191 bytes, with a warning. False after the reason was told.
+bool ReadWholeMenu(Console& c, const QString& path, MenuImage& image);

@@ -1,0 +1,92 @@
+#include "CommandLine.h"
+#include "MenuFileAccess.h"
+#include "MenuImport.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <cstdio>
+
+namespace {
+
+// Inputs to import are a few kilobytes; anything this large is not one.
+constexpr qint64 MaxImportInput = 1 << 20;
+
+} // namespace
+
+int RunImport(CommandLine& cl, const QStringList& args, Console& c)
+{
+    const QCommandLineOption output({"o", "output"}, "The menu file to write.", "OUT");
+    const QCommandLineOption format(
+        {"f", "format"}, "json or csv; by default from INPUT's extension, else its content.",
+        "FORMAT");
+    const QCommandLineOption force("force", "Replace OUT when it exists.");
+    const QCommandLineOption raw(
+        "raw", "Take anything a menu file can hold: names of up to 10 Latin-1 characters, "
+               "times 0:00 to 1092:15, compensation 0 to 255.");
+    cl.parser.addOptions({output, format, force, raw});
+    cl.parser.addPositionalArgument("INPUT", "JSON or CSV, or - for standard input.");
+    if (const auto done = cl.Parse(args, c))
+        return *done;
+    const QStringList inputs = cl.parser.positionalArguments();
+    if (inputs.size() != 1)
+        return cl.Usage(c, inputs.isEmpty() ? "no INPUT given" : "one INPUT at a time");
+    if (!cl.parser.isSet(output) || cl.parser.value(output).isEmpty())
+        return cl.Usage(c, "no -o OUT given");
+    std::optional<MenuFormat> chosen;
+    int status = ExitOk;
+    if (cl.parser.isSet(format) && !(chosen = cl.Format(format, c, status)))
+        return status;
+
+    const QString inputPath = inputs[0];
+    const QString outPath = cl.parser.value(output);
+    const bool fromStdin = inputPath == "-";
+    const std::string inputName = fromStdin ? "standard input" : ToStd(inputPath);
+
+    QFile in(inputPath);
+    const bool opened =
+        fromStdin ? in.open(stdin, QIODevice::ReadOnly) : in.open(QIODevice::ReadOnly);
+    if (!opened) {
+        FileError(c, inputPath,
+                  QFileInfo(inputPath).isDir() ? "Is a directory" : ToStd(in.errorString()));
+        return ExitTrouble;
+    }
+    const QByteArray bytes = in.read(MaxImportInput + 1);
+    if (in.error() != QFileDevice::NoError) {
+        FileError(c, inputPath, ToStd(in.errorString()));
+        return ExitTrouble;
+    }
+
+    std::vector<std::string> errors;
+    int refusal = ExitFound;
+    ImportedMenu menu;
+    if (bytes.size() > MaxImportInput) {
+        errors.push_back(inputName + ": more than 1 MiB; an exported menu is a few kilobytes");
+    } else {
+        const MenuFormat as = chosen ? *chosen : GuessMenuFormat(inputPath, bytes);
+        const ImportRules rules = cl.parser.isSet(raw) ? ImportRules::Raw : ImportRules::Editor;
+        menu = as == MenuFormat::Json ? ParseMenuJson(bytes, inputName, rules)
+                                      : ParseMenuCsv(bytes, inputName, rules);
+        errors = menu.errors;
+    }
+    const QFileInfo target(outPath);
+    if (target.isDir()) {
+        errors.push_back(ToStd(outPath) + ": Is a directory");
+        refusal = ExitTrouble;
+    } else if (target.exists() && !cl.parser.isSet(force)) {
+        errors.push_back(ToStd(outPath) + ": exists already; --force replaces it");
+    }
+    if (!errors.empty()) {
+        for (const std::string& e : errors)
+            c.err << "tmrtool: " << e << "\n";
+        c.err << "tmrtool: nothing written to " << ToStd(outPath) << "\n";
+        return refusal;
+    }
+
+    const FileResult written = WriteMenuFile(outPath, ImportedImage(menu));
+    if (!written.ok) {
+        FileError(c, outPath, ToStd(written.error) + "; nothing written");
+        return ExitTrouble;
+    }
+    return ExitOk;
+}

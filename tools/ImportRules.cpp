@@ -1,0 +1,197 @@
+#include "ImportRules.h"
+
+#include "EntryRules.h"
+#include "KeyFilters.h"
+#include "MenuFileFormat.h"
+#include "MenuText.h"
+#include "Text.h"
+#include "TimeValues.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr int MaxRawSeconds = 65535;
+constexpr std::string_view RawHint = "; --raw accepts it";
+
+std::string CodePointText(std::int32_t cp)
+{
+    std::string utf8;
+    AppendUtf8(utf8, cp);
+    return QuoteText(utf8);
+}
+
+// m:ss with any number of minute digits, up to what two bytes hold.
+std::optional<int> RawSeconds(std::string_view text)
+{
+    if (text.empty())
+        return 0;
+    const auto colon = text.find(':');
+    if (colon == std::string_view::npos || colon + 3 != text.size())
+        return std::nullopt;
+    const std::string_view minutes = text.substr(0, colon);
+    const std::string_view seconds = text.substr(colon + 1);
+    if (!AllDigits(minutes) || !AllDigits(seconds))
+        return std::nullopt;
+    long total = 0;
+    for (const char c : minutes) {
+        total = total * 10 + (c - '0');
+        if (total * 60 > MaxRawSeconds)
+            return std::nullopt;
+    }
+    const int s = (seconds[0] - '0') * 10 + (seconds[1] - '0');
+    if (s > 59)
+        return std::nullopt;
+    total = total * 60 + s;
+    if (total > MaxRawSeconds)
+        return std::nullopt;
+    return static_cast<int>(total);
+}
+
+std::string CheckName(const Value& v, bool editor, Errors& errors)
+{
+    if (v.kind == Value::Kind::Missing)
+        return {};
+    if (v.kind != Value::Kind::Text) {
+        errors.Add("name", v.shown, "is not text");
+        return {};
+    }
+    if (!IsValidUtf8(v.text)) {
+        errors.Add("name", v.shown, "is not valid UTF-8");
+        return {};
+    }
+    if (v.text.empty())
+        return {};
+    const std::vector<std::int32_t> points = Utf8CodePoints(v.text);
+    const bool rawFits = points.size() <= static_cast<std::size_t>(NameLength) && IsLatin1(v.text);
+    if (!editor) {
+        if (points.size() > static_cast<std::size_t>(NameLength))
+            errors.Add("name", v.shown,
+                       "has " + std::to_string(points.size()) + " characters, at most 10");
+        else if (!IsLatin1(v.text))
+            for (const std::int32_t cp : points)
+                if (cp > 0xFF) {
+                    errors.Add("name", v.shown,
+                               "has " + CodePointText(cp) + ", which Latin-1 lacks");
+                    break;
+                }
+        return v.text;
+    }
+    // As if typed into the name field: each character through the key filter.
+    std::string typed;
+    for (const std::int32_t cp : points) {
+        const std::int16_t key =
+            cp <= 0xFF ? StandardizeKeyText(static_cast<std::int16_t>(cp), false) : std::int16_t{0};
+        if (key < 32 || key > 95) {
+            errors.Add("name", v.shown,
+                       "has " + CodePointText(cp) +
+                           ", which the editor does not take (codes 32 to 95, small letters "
+                           "become capitals)" +
+                           (rawFits ? std::string(RawHint) : std::string()));
+            return {};
+        }
+        typed += static_cast<char>(key);
+    }
+    if (!ValidateItemEntry_Name(typed)) {
+        errors.Add("name", v.shown,
+                   "has " + std::to_string(points.size()) + " characters, at most 10");
+        return {};
+    }
+    return typed;
+}
+
+// The time text to store, "" for none.
+std::string CheckTime(std::string_view field, const Value& v, bool editor, Errors& errors)
+{
+    if (v.kind == Value::Kind::Missing)
+        return {};
+    if (v.kind != Value::Kind::Text) {
+        errors.Add(field, v.shown, "is not a time (text of the form m:ss)");
+        return {};
+    }
+    const bool rawFits = RawSeconds(v.text).has_value();
+    if (v.text.empty())
+        return {};
+    if (editor && !ValidateItemEntry_Time(v.text)) {
+        errors.Add(field, v.shown,
+                   std::string("is not a time the editor takes (m:ss or mm:ss, 0:00 to 99:59)") +
+                       (rawFits ? std::string(RawHint) : std::string()));
+        return {};
+    }
+    if (!rawFits) {
+        errors.Add(field, v.shown, "is not a time from 0:00 to 1092:15 (m:ss)");
+        return {};
+    }
+    return v.text;
+}
+
+std::int16_t CheckComp(const Value& v, bool editor, Errors& errors)
+{
+    if (v.kind == Value::Kind::Missing || (v.kind == Value::Kind::Text && v.text.empty()))
+        return 0;
+    const auto n = WholeNumber(v);
+    const bool rawFits = n && *n >= 0 && *n <= 255;
+    if (editor && !(n && (*n == 0 || *n == 1))) {
+        errors.Add("compensation", v.shown,
+                   std::string("is not 0 or 1") + (rawFits ? std::string(RawHint) : std::string()));
+        return 0;
+    }
+    if (!rawFits) {
+        errors.Add("compensation", v.shown, "is not a whole number from 0 to 255");
+        return 0;
+    }
+    return static_cast<std::int16_t>(*n);
+}
+
+} // namespace
+
+Value Value::Text(std::string t)
+{
+    Value v;
+    v.kind = Kind::Text;
+    v.shown = QuoteText(t);
+    v.text = std::move(t);
+    return v;
+}
+
+void Errors::Add(std::string_view field, const std::string& shown, std::string_view reason)
+{
+    out.push_back(where + ": " + std::string(field) + ": " + shown + " " + std::string(reason));
+}
+
+// A whole number from a JSON number, true/false, or a text of digits.
+std::optional<long> WholeNumber(const Value& v)
+{
+    if (v.kind == Value::Kind::Number) {
+        if (std::floor(v.number) != v.number || std::fabs(v.number) > 1e9)
+            return std::nullopt;
+        return static_cast<long>(v.number);
+    }
+    if (v.kind == Value::Kind::Text && AllDigits(v.text)) {
+        if (v.text.size() > 9)
+            return std::nullopt;
+        return std::stol(v.text);
+    }
+    return std::nullopt;
+}
+
+MenuItem CheckItem(const RawItem& raw, ImportRules rules, Errors& errors)
+{
+    MenuItem item;
+    const bool named = raw.name.kind == Value::Kind::Text && !raw.name.text.empty();
+    const bool editor = rules == ImportRules::Editor && named;
+    const std::size_t before = errors.Count();
+    item.Name = CheckName(raw.name, rules == ImportRules::Editor, errors);
+    item.Cook = CheckTime("cook", raw.cook, editor, errors);
+    item.Duty = CheckTime("shake", raw.shake, editor, errors);
+    item.Hold = CheckTime("hold", raw.hold, editor, errors);
+    item.Comp = CheckComp(raw.comp, editor, errors);
+    if (editor && errors.Count() == before &&
+        CalculateTimeInSeconds(item.Duty.empty() ? "0:00" : item.Duty) >
+            CalculateTimeInSeconds(item.Cook.empty() ? "0:00" : item.Cook))
+        errors.Add("shake", raw.shake.shown,
+                   "is longer than cook " +
+                       (item.Cook.empty() ? std::string("\"\"") : raw.cook.shown) +
+                       std::string(RawHint));
+    return item;
+}
