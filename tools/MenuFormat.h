@@ -16,7 +16,12 @@ inline constexpr std::array<std::string_view, 6> CsvColumns = {"item",  "name", 
 inline std::string CsvHeader()
 {
     std::string header;
-    for (const std::string_view column : CsvColumns)
-        header += (header.empty() ? "" : ",") + std::string(column);
+    for (const std::string_view column : CsvColumns) {
+        // Appended piece by piece: GCC 12 at -O3 takes "," + std::string for
+        // an overlapping copy and fails the build under -Werror.
+        if (!header.empty())
+            header += ',';
+        header += column;
+    }
     return header;
 }
