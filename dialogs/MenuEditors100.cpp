@@ -44,6 +44,18 @@ void ShowFileChooser()
     form.exec();
 }
 
+std::int16_t ShowMessage(std::int16_t style, std::uint32_t color, const QString& text)
+{
+    MsgStyle = style;
+    MsgColor = color;
+    MsgText = text;
+    // A dialog closed without any of its buttons answers nothing, rather than
+    // repeating the answer to the previous question.
+    MsgResult = AnswerNone;
+    ShowMessageDialog();
+    return MsgResult;
+}
+
 QString ChooseMenuFile(std::int16_t mode, const QString& folder)
 {
     ChooserMode = mode;

@@ -63,6 +63,10 @@ QWidget* AskingWindow();
 void ShowMessageDialog();
 void ShowFileChooser();
 
+// Sets the message request, shows the dialog and returns its answer. The
+// anchored styles want FormCenterX and FormCenterY set first.
+std::int16_t ShowMessage(std::int16_t style, std::uint32_t color, const QString& text);
+
 // Sets the chooser's request for a menu file in `folder`, shows it and returns
 // the chosen file's full path, "" when cancelled.
 QString ChooseMenuFile(std::int16_t mode, const QString& folder);

@@ -203,10 +203,7 @@ QString frmMEDrvDirFil100::ComposedName(const QString& name) const
 void frmMEDrvDirFil100::ShowInputError(const QString& text)
 {
     SetDrvDirFilFormCenter();
-    MsgStyle = MsgAnchored + MsgOk;
-    MsgColor = ColorRed;
-    MsgText = LineBreak + text;
-    ShowMessageDialog();
+    ShowMessage(MsgAnchored + MsgOk, ColorRed, LineBreak + text);
 }
 
 void frmMEDrvDirFil100::cmdBut_Click(int index)

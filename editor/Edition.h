@@ -10,13 +10,15 @@
 #include <string_view>
 
 // The editor's command buttons, by their index in cmdBut.
-inline constexpr std::int16_t ButQuit = 0;
-inline constexpr std::int16_t ButSaveMenu = 1;
-inline constexpr std::int16_t ButGetMenu = 2;
-inline constexpr std::int16_t ButSaveItem = 3;
-inline constexpr std::int16_t ButClearItem = 4;
-inline constexpr std::int16_t ButNewMenu = 5;
-inline constexpr int EditorButtonCount = 6;
+enum EditorButton : std::int16_t {
+    ButQuit,
+    ButSaveMenu,
+    ButGetMenu,
+    ButSaveItem,
+    ButClearItem,
+    ButNewMenu,
+    EditorButtonCount
+};
 
 // The label that names each field; the two layouts share these names.
 inline constexpr LabelFor FieldLabels[] = {

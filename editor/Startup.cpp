@@ -52,10 +52,7 @@ std::string MenuFolderOf(const Edition& edition, const EnvironmentLookup& enviro
 
 void ShowStartupError(const QString& reason)
 {
-    MsgStyle = MsgOk;
-    MsgColor = ColorRed;
-    MsgText = QStringLiteral("\r\nInitialization Error #") + reason;
-    ShowMessageDialog();
+    ShowMessage(MsgOk, ColorRed, QStringLiteral("\r\nInitialization Error #") + reason);
 }
 
 // Roles that Qt's own interfaces do not give: the editor is a window (Qt
@@ -86,6 +83,12 @@ void SetUpProcess()
 {
     QAccessible::installFactory(EditorAccessible);
     RegisterFontSubstitutes();
+}
+
+void ResetEditorState()
+{
+    ResetGlobalData();
+    ResetDialogRequests();
 }
 
 frmOpening* Startup(const Edition& edition, const EnvironmentLookup& environment)

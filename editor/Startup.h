@@ -27,5 +27,8 @@ frmOpening* Startup(const Edition& edition,
 // stand in for the layouts' fonts.
 void SetUpProcess();
 
+// The editor's and the dialogs' process-wide state as a fresh program has it.
+void ResetEditorState();
+
 // The whole program: start-up, then the event loop until the editor closes.
 int RunEdition(const Edition& edition, int argc, char** argv);

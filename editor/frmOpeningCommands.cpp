@@ -51,14 +51,7 @@ bool frmOpening::LoadMenuFromFile()
 std::int16_t frmOpening::AskMessage(std::int16_t style, std::uint32_t color, const QString& text)
 {
     SetOpeningFormCenter();
-    MsgStyle = style;
-    MsgColor = color;
-    MsgText = text;
-    // A dialog closed without any of its buttons answers nothing, rather than
-    // repeating the answer to the previous question.
-    MsgResult = AnswerNone;
-    ShowMessageDialog();
-    return MsgResult;
+    return ShowMessage(style, color, text);
 }
 
 bool frmOpening::AskClearAll()

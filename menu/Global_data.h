@@ -16,6 +16,9 @@ extern Flag ItemChanged;
 extern Flag IgnoreListClick;
 extern std::string MenuFolder;
 
+// Everything above as a fresh program has it.
+void ResetGlobalData();
+
 // Empties slot `item` (0 to 9): texts "" and Comp 0.
 void ClearItemMemory(std::int16_t item);
 

@@ -78,11 +78,6 @@ void AddLine(QWidget* form, const LineLayout& l)
 
 } // namespace
 
-QString ToQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QString BuildForm(QWidget* form, const LayoutTable& table, std::span<QPushButton*> cmdBut,
                   const ControlMaker& make)
 {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "FormLayout.h"
+#include "StringBridge.h"
 
 #include <QString>
 #include <QWidget>
@@ -28,12 +29,10 @@ QString BuildForm(QWidget* form, const LayoutTable& table, std::span<QPushButton
 // The control of that name and class on the form, nullptr when there is none.
 template <class T> T* FindControl(const QWidget* form, std::string_view name)
 {
-    return form->findChild<T*>(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    return form->findChild<T*>(ToQString(name));
 }
 
 // Makes each label the buddy of its control and gives the control the label's
 // text as its name for screen readers. Returns "" or the label or control that
 // is missing.
 QString NameAfterLabels(QWidget* form, std::span<const LabelFor> labels);
-
-QString ToQString(std::string_view text);

@@ -35,27 +35,6 @@ EnvironmentLookup FakeEnvironment(std::map<std::string, std::string> values)
     };
 }
 
-void ResetProcessState()
-{
-    for (MenuItem& item : ItemMemory)
-        item = MenuItem{};
-    FileData.fill(0);
-    CurrentItem = -1;
-    ItemChanged = FlagFalse;
-    IgnoreListClick = FlagFalse;
-    MenuFolder.clear();
-    MsgStyle = 0;
-    MsgText.clear();
-    MsgColor = 0;
-    MsgResult = 0;
-    FormCenterX = 0;
-    FormCenterY = 0;
-    ChooserMode = 0;
-    ChooserFolder.clear();
-    ChooserExtension.clear();
-    ChosenFileName.clear();
-}
-
 void CloseEverything()
 {
     ResetModalDriver();
@@ -65,7 +44,7 @@ void CloseEverything()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
     EXPECT_TRUE(VisibleTopLevels().isEmpty());
-    ResetProcessState();
+    ResetEditorState();
 }
 
 void EditorTest::TearDown()

@@ -37,9 +37,6 @@ namespace editor_testing {
 
 EnvironmentLookup FakeEnvironment(std::map<std::string, std::string> values);
 
-// Everything that lives for the whole run, as a fresh program has it.
-void ResetProcessState();
-
 // Closes what is left, drops queued dialog answers and checks that no
 // top-level window remains.
 void CloseEverything();

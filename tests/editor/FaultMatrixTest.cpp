@@ -221,11 +221,7 @@ protected:
     static void OnNext(std::function<void(QWidget*)> steps)
     {
         OnNextModal([steps = std::move(steps)](QWidget* dialog) {
-            try {
-                steps(dialog);
-            } catch (const std::exception& error) {
-                ADD_FAILURE() << error.what();
-            }
+            steps(dialog);
             if (dialog->isVisible()) {
                 ADD_FAILURE() << "left open: " << dialog->windowTitle().toStdString();
                 dialog->close();

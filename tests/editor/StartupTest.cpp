@@ -15,6 +15,8 @@
 
 #include <unistd.h>
 
+#include <vector>
+
 using namespace editor_testing;
 using namespace testing_support;
 
@@ -41,11 +43,12 @@ protected:
 
     // Start-up that must fail: answers the red message and checks that no
     // editor was opened.
-    QString FailedStartup(const EnvironmentLookup& environment)
+    QString FailedStartup(const EnvironmentLookup& environment,
+                          const Edition& edition = QuenmarkEdition)
     {
         QStringList labels;
         PressOnNextModal(QStringLiteral("OK"), nullptr, &labels);
-        window = Startup(QuenmarkEdition, environment);
+        window = Startup(edition, environment);
         EXPECT_TRUE(window.isNull());
         EXPECT_EQ(PendingModalActions(), 0) << "no message was shown";
         EXPECT_EQ(MsgStyle, 0);
@@ -133,6 +136,18 @@ TEST_F(StartupTest, UnwritableHomeEndsWithTheInitializationError)
     QFile::setPermissions(temp.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_TRUE(text.contains(QStringLiteral("Permission denied"))) << text.toStdString();
     EXPECT_FALSE(QFileInfo::exists(Path("DAVOVI")));
+}
+
+TEST_F(StartupTest, AWindowThatCannotBeBuiltEndsWithTheInitializationError)
+{
+    std::vector<ControlLayout> controls;
+    for (const ControlLayout& c : QuenmarkEdition.EditorLayout.Controls)
+        if (c.Name != "lblMenuItem")
+            controls.push_back(c);
+    Edition broken = QuenmarkEdition;
+    broken.EditorLayout.Controls = controls;
+    EXPECT_EQ(FailedStartup(FakeEnvironment({{"HOME", temp.path().toStdString()}}), broken),
+              QStringLiteral("\r\nInitialization Error #the editor layout lacks a control"));
 }
 
 class StartupStateTest : public EditorTest

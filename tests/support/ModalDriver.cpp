@@ -6,8 +6,10 @@
 #include <QPointer>
 #include <QTimer>
 
+#include <gtest/gtest.h>
+
 #include <deque>
-#include <stdexcept>
+#include <exception>
 
 namespace testing_support {
 namespace {
@@ -41,11 +43,20 @@ void Poll()
     // another modal dialog starts a nested event loop, in which this timer
     // would never fire again while its own timeout is still running.
     QPointer<QWidget> target = modal;
+    // Nothing may be thrown out of it into the event loop: a step that fails
+    // is reported, and its dialog closed so that the code under test goes on.
     QMetaObject::invokeMethod(
         qApp,
         [action = std::move(action), target] {
-            if (target)
+            if (!target)
+                return;
+            try {
                 action(target);
+            } catch (const std::exception& error) {
+                ADD_FAILURE() << error.what();
+                if (target)
+                    target->close();
+            }
         },
         Qt::QueuedConnection);
 }
@@ -107,9 +118,12 @@ QAbstractButton* FindButton(QWidget* dialog, const QString& caption)
 void Press(QWidget* dialog, const QString& caption)
 {
     QAbstractButton* button = FindButton(dialog, caption);
-    if (!button)
-        throw std::runtime_error("no visible button " + caption.toStdString() + " on " +
-                                 dialog->windowTitle().toStdString());
+    if (!button) {
+        ADD_FAILURE() << "no visible button " << caption.toStdString() << " on "
+                      << dialog->windowTitle().toStdString();
+        dialog->close();
+        return;
+    }
     button->click();
 }
 

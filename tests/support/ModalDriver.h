@@ -32,6 +32,7 @@ void ResetModalDriver();
 
 // Helpers for actions.
 QAbstractButton* FindButton(QWidget* dialog, const QString& caption);
+// Presses the button; without one, reports a failure and closes the dialog.
 void Press(QWidget* dialog, const QString& caption);
 QStringList LabelTexts(QWidget* dialog);
 // Top-level widgets still visible (a test should leave none behind).
