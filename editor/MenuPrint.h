@@ -4,7 +4,7 @@
 // as it would be in a saved file. Nothing is added to the window's layout.
 #pragma once
 
-#include "Global_data.h"
+#include "MenuItem.h"
 
 #include <QString>
 

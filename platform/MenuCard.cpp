@@ -1,5 +1,7 @@
 #include "MenuCard.h"
 
+#include "StringBridge.h"
+
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPageSize>
@@ -63,10 +65,10 @@ std::array<QString, Columns> LineTexts(int index, const MenuItem& item)
     texts[0] = QString::number(index + 1);
     if (item.Name.empty())
         return texts;
-    texts[1] = QString::fromStdString(item.Name);
-    texts[2] = QString::fromStdString(item.Cook);
-    texts[3] = QString::fromStdString(item.Duty);
-    texts[4] = QString::fromStdString(item.Hold);
+    texts[1] = ToQString(item.Name);
+    texts[2] = ToQString(item.Cook);
+    texts[3] = ToQString(item.Duty);
+    texts[4] = ToQString(item.Hold);
     texts[5] = CompText(item.Comp);
     return texts;
 }

@@ -7,7 +7,7 @@
 // tmrtool, and the printer for the editors' print command.
 #pragma once
 
-#include "Global_data.h"
+#include "MenuItem.h"
 
 #include <QString>
 

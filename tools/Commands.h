@@ -28,3 +28,6 @@ int RunCheck(CommandLine& cl, const QStringList& args, Console& c);
 int RunExport(CommandLine& cl, const QStringList& args, Console& c);
 int RunImport(CommandLine& cl, const QStringList& args, Console& c);
 int RunDiff(CommandLine& cl, const QStringList& args, Console& c);
+int RunCard(CommandLine& cl, const QStringList& args, Console& c);
+int RunSet(CommandLine& cl, const QStringList& args, Console& c);
+int RunNew(CommandLine& cl, const QStringList& args, Console& c);

@@ -33,7 +33,8 @@ Options:
 
 Exit status:
   0  success; check found nothing; diff found the menus the same
-  1  check found a problem; diff found a difference; import refused its input
+  1  check found a problem; diff found a difference; import or set refused
+     its input; new found OUT there
   2  a usage error, or a file that could not be read or written
 
 'tmrtool COMMAND --help' tells more about each command.

@@ -1,6 +1,7 @@
 // tmrtool, the command-line companion of the editors: show, check, export,
-// import and diff menu files. The commands run on a list of arguments and two
-// streams, so that tests run them in the test's own process.
+// import, diff, set and make menu files, and draw their cards. The commands
+// run on a list of arguments and two streams, so that tests run them in the
+// test's own process.
 #pragma once
 
 #include <QStringList>
@@ -8,7 +9,8 @@
 #include <ostream>
 
 inline constexpr int ExitOk = 0;
-// check found a problem, diff found a difference, import refused its input.
+// check found a problem, diff found a difference, import or set refused its
+// input, new found its OUT there.
 inline constexpr int ExitFound = 1;
 // A usage error, or a file that could not be read or written.
 inline constexpr int ExitTrouble = 2;

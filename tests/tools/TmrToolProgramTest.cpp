@@ -3,7 +3,9 @@
 #include "MenuFixtures.h"
 
 #include <QFileInfo>
+#include <QImage>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -17,9 +19,11 @@ struct Outcome {
     QByteArray out, err;
 };
 
-Outcome Tmrtool(const QStringList& args, const QByteArray& input = {}, const QString& outFile = {})
+Outcome Tmrtool(const QStringList& args, const QByteArray& input = {}, const QString& outFile = {},
+                const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess p;
+    p.setProcessEnvironment(environment);
     if (!outFile.isEmpty())
         p.setStandardOutputFile(outFile);
     p.start(TMRTOOL_PROGRAM, args);
@@ -133,4 +137,33 @@ TEST_F(TmrtoolProgram, ReadingCommandsRefuseAPipeInsteadOfDrainingIt)
         EXPECT_EQ(r.status, 2) << args.join(' ').toStdString();
         EXPECT_EQ(r.err, "tmrtool: /dev/stdin: Not a regular file\n") << r.err.toStdString();
     }
+}
+
+TEST_F(TmrtoolProgram, CardOfARealMenuReadsBackInButtonOrderWithoutADisplay)
+{
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    Put(Path("MENU0001.tmr"), Bytes(Sample()));
+    // As from cron or over ssh: no display and no platform chosen.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(name);
+    const Outcome pdf =
+        Tmrtool({"card", Path("MENU0001.tmr"), "-o", Path("card.pdf")}, {}, {}, environment);
+    ASSERT_EQ(pdf.status, 0) << pdf.err.toStdString();
+    EXPECT_EQ(pdf.err, QByteArray());
+    QProcess text;
+    text.start("pdftotext", {"-layout", Path("card.pdf"), "-"});
+    ASSERT_TRUE(text.waitForFinished(60000));
+    const QString shown = QString::fromUtf8(text.readAllStandardOutput()).simplified();
+    EXPECT_TRUE(shown.startsWith("MENU0001.tmr No. Name Cook Shake Hold Comp. "
+                                 "1 FRIES 3:00 0:30 7:00 Yes 2 FISH 4:30 0:00 5:00 No "
+                                 "3 CHICKEN 2 12:00 1:15 15:00 Yes 4 5 6 7 8 9 10"))
+        << shown.toStdString();
+
+    const Outcome png = Tmrtool({"card", Path("MENU0001.tmr"), "-o", Path("card.png"), "--page",
+                                 "letter", "--dpi", "72", "--title", "Store 12"});
+    ASSERT_EQ(png.status, 0) << png.err.toStdString();
+    EXPECT_EQ(QImage(Path("card.png")).size(), QSize(612, 792));
+    EXPECT_EQ(Tmrtool({"card", Path("MENU0001.tmr"), "-o", Path("c.pdf"), "--dpi", "5"}).status, 2);
 }

@@ -4,6 +4,9 @@
 #include "MenuFixtures.h"
 
 #include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -192,15 +195,15 @@ TEST_F(TmrTool, CheckReportsShortLongAndCorruptedFiles)
     EXPECT_EQ(r.err, "");
 }
 
-TEST_F(TmrTool, CheckOfMissingFilesAndFoldersExits2AndGoesOn)
+TEST_F(TmrTool, CheckOfMissingFilesExits2AndGoesOn)
 {
+    // A folder named like a menu file is a folder: its menus (none) are checked.
     const Result r = Tmr({"check", Path("MISSING.tmr"), Folder("MENU0001.tmr"), File("GOOD.tmr"),
                           Corrupted("BAD.tmr")});
     EXPECT_EQ(r.status, ExitTrouble);
-    EXPECT_EQ(r.err, "tmrtool: " + P("MISSING.tmr") + ": No such file or directory\n" +
-                         "tmrtool: " + P("MENU0001.tmr") + ": Is a directory\n");
+    EXPECT_EQ(r.err, "tmrtool: " + P("MISSING.tmr") + ": No such file or directory\n");
     EXPECT_EQ(r.out, P("BAD.tmr") + ": item 3: checksum 0x12, expected 0x0C\n" +
-                         "4 files, 3 with problems\n");
+                         "3 files, 2 with problems\n");
     EXPECT_FALSE(QFile::exists(Path("MISSING.tmr")));
 }
 
@@ -443,4 +446,50 @@ TEST_F(TmrTool, FilesThatMayNotBeReadExit2WithTheSystemsReason)
     const Result import = Tmr({"import", Path("in.json"), "-o", Path("OUT.tmr")});
     EXPECT_EQ(import.status, ExitTrouble);
     EXPECT_EQ(import.err, "tmrtool: " + P("in.json") + ": Permission denied\n");
+}
+
+TEST_F(TmrTool, CheckWalksFoldersAndReportsEachFileAsJson)
+{
+    File("A.tmr");
+    Folder("store");
+    Folder("store/till");
+    Put(Path("store/B.TMR"), Bytes(Sample()));
+    Corrupted("store/till/C.tmr");
+    Put(Path("store/notes.txt"), "not a menu");
+
+    Result r = Tmr({"check", "--json", dir.path()});
+    EXPECT_EQ(r.status, ExitOk) << r.out;
+    EXPECT_EQ(LineCount(r.out), 1u) << "without -r only the folder itself: " << r.out;
+
+    r = Tmr({"check", "-r", "--json", dir.path()});
+    EXPECT_EQ(r.status, ExitFound);
+    std::istringstream lines(r.out);
+    std::vector<QJsonObject> files;
+    for (std::string line; std::getline(lines, line);)
+        files.push_back(QJsonDocument::fromJson(QByteArray::fromStdString(line)).object());
+    ASSERT_EQ(files.size(), 3u) << r.out;
+    EXPECT_EQ(files[1]["path"].toString(), Path("store/B.TMR"));
+    EXPECT_EQ(files[1]["size"].toInt(), FileDataSize);
+    EXPECT_TRUE(files[1]["problems"].toArray().isEmpty());
+    const QJsonObject problem = files[2]["problems"].toArray().first().toObject();
+    EXPECT_EQ(problem["item"].toInt(), 3);
+    EXPECT_FALSE(problem["warning"].toBool());
+    EXPECT_TRUE(problem["text"].toString().contains("checksum")) << r.out;
+}
+
+TEST_F(TmrTool, DiffAsJsonNamesTheSameFields)
+{
+    MenuImage other = Sample();
+    MenuItems items = DecodeMenu(other);
+    items[2].Cook = "12:30";
+    EncodeMenu(items, other);
+    Put(Path("B.tmr"), Bytes(other));
+    const Result r = Tmr({"diff", "--json", File("A.tmr"), Path("B.tmr")});
+    EXPECT_EQ(r.status, ExitFound);
+    const QJsonObject diff = QJsonDocument::fromJson(QByteArray::fromStdString(r.out)).object();
+    EXPECT_EQ(diff["path"].toString(), Path("A.tmr"));
+    EXPECT_EQ(diff["other"].toString(), Path("B.tmr"));
+    EXPECT_EQ(diff["differences"].toArray(),
+              (QJsonArray{QJsonObject{
+                  {"item", 3}, {"field", "cook"}, {"from", "12:00"}, {"to", "12:30"}}}));
 }

@@ -1,0 +1,124 @@
+#include "CommandLine.h"
+#include "MenuCard.h"
+#include "MenuFileFormat.h"
+
+#include <QFileInfo>
+#include <QGuiApplication>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+// Qt's notes about the session (a missing runtime folder and the like) are
+// not the user's business; tmrtool tells its own failures. Only Qt's errors
+// pass.
+void QuietNotes(QtMsgType type, const QMessageLogContext&, const QString& text)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "tmrtool: %s\n", text.toLocal8Bit().constData());
+}
+
+// Painting needs a QGuiApplication; the other commands run without one, so
+// it is made here and only for as long as the card takes.
+class PaintingSession
+{
+public:
+    PaintingSession() : previous(qInstallMessageHandler(QuietNotes))
+    {
+        if (QCoreApplication::instance())
+            return;
+#if !defined(Q_OS_WIN) && !defined(Q_OS_MACOS)
+        // A card is drawn into a file and never shown, so it must not hang on a
+        // display server: over ssh, from cron or in CI there is none, or a
+        // stale DISPLAY. The offscreen platform reads the same fonts.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    }
+    ~PaintingSession()
+    {
+        app.reset();
+        qInstallMessageHandler(previous);
+    }
+    PaintingSession(const PaintingSession&) = delete;
+    PaintingSession& operator=(const PaintingSession&) = delete;
+
+    bool Ready() const
+    {
+        return qobject_cast<QGuiApplication*>(QCoreApplication::instance());
+    }
+
+private:
+    QtMessageHandler previous;
+    int argc = 1;
+    char name[8] = "tmrtool";
+    char* argv[2] = {name, nullptr};
+    std::unique_ptr<QGuiApplication> app;
+};
+
+} // namespace
+
+int RunCard(CommandLine& cl, const QStringList& args, Console& c)
+{
+    const QCommandLineOption output({"o", "output"}, "The card to write.", "OUT");
+    const QCommandLineOption format(
+        {"f", "format"}, "pdf, svg or png; by default from OUT's extension, else pdf.", "FORMAT");
+    const QCommandLineOption title("title", "The card's title; the menu file's name by default.",
+                                   "TEXT");
+    const QCommandLineOption page("page", "a4 (the default) or letter.", "PAGE", "a4");
+    const QCommandLineOption dpi("dpi", "Pixels per inch of a PNG card (the default 150).", "N",
+                                 QString::number(DefaultCardDpi));
+    cl.parser.addOptions({output, format, title, page, dpi});
+    cl.parser.addPositionalArgument("MENU", "A menu file.");
+    if (const auto done = cl.Parse(args, c))
+        return *done;
+    const QStringList menus = cl.parser.positionalArguments();
+    if (menus.size() != 1)
+        return cl.Usage(c, menus.isEmpty() ? "no MENU given" : "one MENU at a time");
+    const QString out = cl.parser.value(output);
+    if (out.isEmpty())
+        return cl.Usage(c, "no -o OUT given");
+
+    const QString kind = cl.parser.isSet(format) ? cl.parser.value(format).toLower()
+                                                 : QFileInfo(out).suffix().toLower();
+    CardFormat as = CardFormat::Pdf;
+    if (kind == "svg")
+        as = CardFormat::Svg;
+    else if (kind == "png")
+        as = CardFormat::Png;
+    else if (cl.parser.isSet(format) && kind != "pdf")
+        return cl.Usage(c, "unknown format '" + ToStd(cl.parser.value(format)) +
+                               "' (pdf, svg or png)");
+    if (!CardFormatAvailable(as))
+        return cl.Usage(c, "this tmrtool was built without SVG output");
+
+    const QString pageName = cl.parser.value(page).toLower();
+    if (pageName != "a4" && pageName != "letter")
+        return cl.Usage(c, "unknown page '" + ToStd(cl.parser.value(page)) + "' (a4 or letter)");
+    bool number = false;
+    const int dots = cl.parser.value(dpi).toInt(&number);
+    if (!number || dots < 30 || dots > 1200)
+        return cl.Usage(c, "--dpi takes a whole number from 30 to 1200");
+
+    MenuImage image{};
+    if (!ReadWholeMenu(c, menus[0], image))
+        return ExitTrouble;
+    const QString heading =
+        cl.parser.isSet(title) ? cl.parser.value(title) : QFileInfo(menus[0]).fileName();
+
+    PaintingSession session;
+    if (!session.Ready()) {
+        FileError(c, out, "cannot draw: the program already runs without a graphical toolkit");
+        return ExitTrouble;
+    }
+    const CardResult written =
+        WriteMenuCard(out, heading, DecodeMenu(image), as,
+                      pageName == "letter" ? CardPage::Letter : CardPage::A4, dots);
+    if (!written.ok) {
+        FileError(c, out, ToStd(written.error) + "; nothing written");
+        return ExitTrouble;
+    }
+    return ExitOk;
+}

@@ -1,0 +1,38 @@
+#include "CommandLine.h"
+#include "MenuFileAccess.h"
+#include "MenuFileFormat.h"
+
+#include <QFileInfo>
+
+int RunNew(CommandLine& cl, const QStringList& args, Console& c)
+{
+    const QCommandLineOption output({"o", "output"}, "The menu file to write.", "OUT");
+    const QCommandLineOption force("force", "Replace OUT when it exists.");
+    cl.parser.addOptions({output, force});
+    if (const auto done = cl.Parse(args, c))
+        return *done;
+    if (!cl.parser.positionalArguments().isEmpty())
+        return cl.Usage(c, "new takes no FILE; name the menu with -o OUT");
+    const QString out = cl.parser.value(output);
+    if (out.isEmpty())
+        return cl.Usage(c, "no -o OUT given");
+    const QFileInfo target(out);
+    if (target.isDir()) {
+        FileError(c, out, "Is a directory; nothing written");
+        return ExitTrouble;
+    }
+    if (target.exists() && !cl.parser.isSet(force)) {
+        FileError(c, out, "exists already; --force replaces it");
+        return ExitFound;
+    }
+    // What the editor saves after New Menu: ten cleared slots, byte 190 as a
+    // freshly started editor holds it.
+    MenuImage image{};
+    EncodeMenu(MenuItems{}, image);
+    const FileResult written = WriteMenuFile(out, image);
+    if (!written.ok) {
+        FileError(c, out, ToStd(written.error) + "; nothing written");
+        return ExitTrouble;
+    }
+    return ExitOk;
+}
