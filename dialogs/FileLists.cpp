@@ -214,7 +214,7 @@ void FileListBox::Refresh()
     if (path_.isEmpty())
         return;
     QDir::Filters filters = QDir::Files;
-    if (FileNamesCaseSensitive())
+    if (FileNamesCaseSensitive(path_))
         filters |= QDir::CaseSensitive;
     const QStringList patterns = pattern_.split(QLatin1Char(';'), Qt::SkipEmptyParts);
     // An unreadable or missing folder simply lists nothing.

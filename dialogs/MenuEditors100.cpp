@@ -17,18 +17,20 @@ QString ChooserFolder;
 QString ChooserExtension;
 QString ChosenFileName;
 
-namespace {
-
-// The window that asks: a modal dialog shown at the moment (the chooser over
-// which a message appears) before the active window.
 QWidget* AskingWindow()
 {
     if (QWidget* modal = QApplication::activeModalWidget())
         return modal;
-    return QApplication::activeWindow();
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    // A Wayland compositor need not have given any window the focus yet; the
+    // program's one visible main window asks then.
+    const auto windows = QApplication::topLevelWidgets();
+    for (QWidget* w : windows)
+        if (w->isVisible() && w->windowType() == Qt::Window)
+            return w;
+    return nullptr;
 }
-
-} // namespace
 
 void ShowMessageDialog()
 {

@@ -51,7 +51,15 @@ inline constexpr std::int16_t ChooseToRead = 1;
 // The extension of menu files, without the dot.
 inline constexpr QLatin1String MenuFileExtension("tmr");
 
-// Show the dialog modally over the active window and return when it closed.
+class QWidget;
+
+// The window that asks: a modal dialog shown at the moment (the chooser over
+// which a message appears), else the active window, else the visible main
+// window. Each dialog is its child, so that the window manager or the Wayland
+// compositor keeps the dialog over it.
+QWidget* AskingWindow();
+
+// Show the dialog modally over the asking window and return when it closed.
 void ShowMessageDialog();
 void ShowFileChooser();
 

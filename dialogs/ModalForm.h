@@ -6,7 +6,6 @@
 #pragma once
 
 #include <QDialog>
-#include <QSize>
 
 class ModalForm : public QDialog
 {
@@ -18,11 +17,10 @@ public:
 protected:
     // Moves the window to where it belongs, from its outer size.
     virtual void PlaceWindow() = 0;
-    // Creates the native window (so that the outer size is known) and places it.
+    // Places the window now, and again by its true outer size once a window
+    // manager has put its frame around it.
     void Place();
 
-    void showEvent(QShowEvent* event) override;
-
 private:
-    QSize placedFrame_;
+    bool placing_ = false;
 };

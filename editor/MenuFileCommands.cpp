@@ -1,9 +1,9 @@
 #include "MenuFileCommands.h"
 
 #include "Global_data.h"
+#include "MenuEditors100.h"
 #include "MenuFileAccess.h"
 
-#include <QApplication>
 #include <QMessageBox>
 
 namespace {
@@ -11,7 +11,7 @@ namespace {
 void ShowFileError(const QString& text, const QString& reason)
 {
     QMessageBox box(QMessageBox::Critical, QStringLiteral("ERROR"), text, QMessageBox::Ok,
-                    QApplication::activeWindow());
+                    AskingWindow());
     // The reason goes below the fixed text, so the operator learns why.
     box.setInformativeText(reason);
     box.exec();

@@ -2,6 +2,7 @@
 
 #include "EntryRules.h"
 #include "FormBuilder.h"
+#include "FramePlacement.h"
 #include "Global_data.h"
 #include "ItemList.h"
 #include "KeyFilters.h"
@@ -129,18 +130,17 @@ void frmOpening::Form_Load()
     setWindowTitle(ToQString(edition_.WindowTitle) + ToQString(edition_.VersionSeparator) +
                    ToQString(edition_.CaptionVersion));
 
-    // The outer size counts the frame, which a window knows only once it has
-    // a native window; before it is shown, that is all there is to ask.
-    create();
-    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
-    const auto outerWidth =
-        static_cast<float>(PixelsToTwips(width() + frame.left() + frame.right()));
-    const auto outerHeight =
-        static_cast<float>(PixelsToTwips(height() + frame.top() + frame.bottom()));
-    const QSize screen = ScreenSizeTwips();
-    const float top = static_cast<float>(screen.height()) / 2 - outerHeight / 2;
-    const float left = static_cast<float>(screen.width()) / 2 - outerWidth / 2;
-    MoveWindowTwips(this, left, top);
+    // Centred by the outer size, which counts the frame once a window manager
+    // has drawn one.
+    PlaceByFrame(this, [this] {
+        const QRect outer = WindowRectTwips(this);
+        const QSize screen = ScreenSizeTwips();
+        const float top =
+            static_cast<float>(screen.height()) / 2 - static_cast<float>(outer.height()) / 2;
+        const float left =
+            static_cast<float>(screen.width()) / 2 - static_cast<float>(outer.width()) / 2;
+        MoveWindowTwips(this, left, top);
+    });
 
     SetupOpeningForm(0);
     ItemChanged = FlagFalse;

@@ -5,10 +5,23 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#ifndef Q_OS_WIN
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
-WriteFault injectedFault = WriteFault::None;
+WriteSteps realSteps;
+WriteSteps* activeSteps = &realSteps;
+
+QString SystemReason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
 
 FileResult Failure(QString reason)
 {
@@ -17,9 +30,61 @@ FileResult Failure(QString reason)
 
 } // namespace
 
-void SetWriteFaultForTesting(WriteFault fault)
+StepFailure WriteSteps::Open(QSaveFile& file)
 {
-    injectedFault = fault;
+    if (file.open(QIODevice::WriteOnly))
+        return std::nullopt;
+    return file.errorString();
+}
+
+StepFailure WriteSteps::Write(QSaveFile& file, const QByteArray& bytes)
+{
+    if (file.write(bytes) == bytes.size())
+        return std::nullopt;
+    return file.errorString();
+}
+
+StepFailure WriteSteps::Flush(QSaveFile& file)
+{
+    if (file.flush())
+        return std::nullopt;
+    return file.errorString();
+}
+
+StepFailure WriteSteps::Commit(QSaveFile& file)
+{
+    // commit() syncs the file's data before it renames the file into place.
+    if (file.commit())
+        return std::nullopt;
+    return file.errorString();
+}
+
+StepFailure WriteSteps::SyncFolder([[maybe_unused]] const QString& folder)
+{
+#ifdef Q_OS_WIN
+    // NTFS and FAT on Windows keep a renamed entry with the file's own flush.
+    return std::nullopt;
+#else
+    const int fd =
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
+        // A folder that may be written but not read cannot be opened to be
+        // flushed; the file's own data is on the disk already.
+        return errno == EACCES || errno == EPERM ? StepFailure() : SystemReason(errno);
+    }
+    const int status = ::fsync(fd);
+    const int error = errno;
+    ::close(fd);
+    // Some file systems have nothing to flush for a folder and say so.
+    if (status == 0 || error == EINVAL || error == ENOTSUP || error == ENOSYS)
+        return std::nullopt;
+    return SystemReason(error);
+#endif
+}
+
+void SetWriteSteps(WriteSteps* steps)
+{
+    activeSteps = steps ? steps : &realSteps;
 }
 
 MenuFileBytes ReadMenuBytes(const QString& path)
@@ -84,28 +149,22 @@ FileResult WriteMenuFile(const QString& path, std::span<const std::uint8_t, File
     // Writing to the target directly, as QSaveFile falls back to when it may
     // not create a file beside it, would break the promise above.
     file.setDirectWriteFallback(false);
-    if (injectedFault == WriteFault::Open || !file.open(QIODevice::WriteOnly))
-        return Failure(injectedFault == WriteFault::Open ? QStringLiteral("Injected open failure")
-                                                         : file.errorString());
-    const qint64 written = file.write(reinterpret_cast<const char*>(image.data()), FileDataSize);
-    if (injectedFault == WriteFault::Write || written != FileDataSize) {
-        file.cancelWriting();
-        return Failure(injectedFault == WriteFault::Write
-                           ? QStringLiteral("No space left on device")
-                           : file.errorString());
+    WriteSteps& steps = *activeSteps;
+    if (const StepFailure opened = steps.Open(file))
+        return Failure(*opened);
+    const QByteArray bytes(reinterpret_cast<const char*>(image.data()), FileDataSize);
+    StepFailure failure = steps.Write(file, bytes);
+    if (!failure)
+        failure = steps.Flush(file);
+    if (!failure) {
+        // Only a committed file may have its folder flushed; a failed commit
+        // has removed its temporary file already.
+        failure = steps.Commit(file);
+        if (!failure)
+            failure = steps.SyncFolder(info.absolutePath());
+        return failure ? Failure(*failure) : FileResult{true, {}};
     }
-    if (injectedFault == WriteFault::Flush || !file.flush()) {
-        file.cancelWriting();
-        return Failure(injectedFault == WriteFault::Flush
-                           ? QStringLiteral("No space left on device")
-                           : file.errorString());
-    }
-    if (injectedFault == WriteFault::Commit) {
-        file.cancelWriting();
-        file.commit();
-        return Failure(QStringLiteral("Injected rename failure"));
-    }
-    if (!file.commit())
-        return Failure(file.errorString());
+    file.cancelWriting();
+    return Failure(*failure);
     return {true, {}};
 }

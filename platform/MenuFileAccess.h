@@ -5,13 +5,17 @@
 // file, and ReadMenuFile changes nothing unless all 191 bytes were read. Writing goes through a
 // temporary file in the same folder that replaces the target in one step, so a failure at any point
 // leaves the old file as it was, and the result is always exactly 191 bytes.
+// Once the new file is in place its folder is flushed too, so the new entry
+// is on the disk (or the stick) when the write reports success.
 #pragma once
 
 #include "MenuItem.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -19,6 +23,8 @@ struct FileResult {
     bool ok = false;
     QString error; // the system's reason when !ok
 };
+
+class QSaveFile;
 
 // A file as it is on disk, whatever its length: its first bytes and its size.
 struct MenuFileBytes {
@@ -33,7 +39,26 @@ MenuFileBytes ReadMenuBytes(const QString& path);
 FileResult ReadMenuFile(const QString& path, std::span<std::uint8_t, FileDataSize> image);
 FileResult WriteMenuFile(const QString& path, std::span<const std::uint8_t, FileDataSize> image);
 
-// A seam for tests: make the next writes fail at one stage, as a full disk or
-// a vanished folder would.
-enum class WriteFault { None, Open, Write, Flush, Commit };
-void SetWriteFaultForTesting(WriteFault fault);
+// The steps of a write, each of which can fail with the system's reason.
+// The real steps act on the QSaveFile; tests put others in their place to
+// make a step fail, as a full disk or a vanished folder would, or to watch
+// the order of the steps.
+using StepFailure = std::optional<QString>; // nullopt when the step succeeded
+
+class WriteSteps
+{
+public:
+    virtual ~WriteSteps() = default;
+    virtual StepFailure Open(QSaveFile& file);
+    virtual StepFailure Write(QSaveFile& file, const QByteArray& bytes);
+    virtual StepFailure Flush(QSaveFile& file);
+    // Renames the finished file into place.
+    virtual StepFailure Commit(QSaveFile& file);
+    // Makes the folder's new entry durable: a stick pulled right after the
+    // rename must hold the new file, not the old one or none.
+    virtual StepFailure SyncFolder(const QString& folder);
+};
+
+// The steps that WriteMenuFile takes from now on; nullptr restores the real
+// ones. The caller keeps ownership.
+void SetWriteSteps(WriteSteps* steps);

@@ -41,8 +41,9 @@ QString NearestExistingFolder(const QString& path);
 // Never, where drives are letters.
 bool IsPseudoVolume(const QString& root, const QByteArray& fsType);
 
-// Whether the file system compares names case-sensitively.
-bool FileNamesCaseSensitive();
+// Whether the file system that holds folder compares names case-sensitively.
+// A FAT stick does not, even on a system whose own disks do; Windows never.
+bool FileNamesCaseSensitive(const QString& folder);
 
 // The faces that stand in for one of the design's ("MS Sans Serif",
 // "Courier") when the system lacks it, best first.

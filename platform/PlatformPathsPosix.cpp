@@ -72,8 +72,21 @@ QString DriveOfPath(const QString& path)
     return root;
 }
 
-bool FileNamesCaseSensitive()
+bool FileNamesCaseSensitive(const QString& folder)
 {
+    // Ask the folder itself: a name of it spelled in the other letter case
+    // names the same entry only where case does not count; a FAT stick does
+    // not count it. A folder without such a name has nothing that could be
+    // listed wrongly.
+    const QDir dir(folder);
+    const QStringList names = dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    for (const QString& name : names) {
+        QString other = name.toUpper();
+        if (other == name)
+            other = name.toLower();
+        if (other != name)
+            return !QFileInfo::exists(dir.filePath(other)) || names.contains(other);
+    }
     return true;
 }
 

@@ -41,7 +41,7 @@ bool IsPseudoVolume(const QString&, const QByteArray&)
     return false;
 }
 
-bool FileNamesCaseSensitive()
+bool FileNamesCaseSensitive(const QString&)
 {
     return false;
 }

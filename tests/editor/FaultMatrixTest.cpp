@@ -17,6 +17,7 @@
 #include "ModalDriver.h"
 #include "QuenmarkEdition.h"
 #include "VessquenEdition.h"
+#include "WriteFaults.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -210,7 +211,7 @@ protected:
 
     void TearDown() override
     {
-        SetWriteFaultForTesting(WriteFault::None);
+        SetWriteFault(WriteFault::None);
         GiveBack(home.path());
         EditorTest::TearDown();
     }
@@ -366,7 +367,7 @@ protected:
     // After a failure the editor still saves, reads and chooses lines.
     void ExpectStillWorks()
     {
-        SetWriteFaultForTesting(WriteFault::None);
+        SetWriteFault(WriteFault::None);
         ChooseTyped("ALIVE001");
         Press(1);
         ASSERT_EQ(PendingModalActions(), 0);
@@ -459,7 +460,7 @@ TEST_P(FaultMatrix, SavingOntoAFullDiskFailsAtEachStageAndKeepsTheOldFile)
     for (const WriteFault fault :
          {WriteFault::Open, WriteFault::Write, WriteFault::Flush, WriteFault::Commit}) {
         SCOPED_TRACE(static_cast<int>(fault));
-        SetWriteFaultForTesting(fault);
+        SetWriteFault(fault);
         SaveTypedFails("MENU0001", path);
         SaveTypedFails("MENU0002", MenuPath("MENU0002.tmr"));
         EXPECT_EQ(Contents(path), old);

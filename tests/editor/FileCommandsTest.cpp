@@ -8,6 +8,7 @@
 #include "ModalDriver.h"
 #include "QuenmarkEdition.h"
 #include "VbColor.h"
+#include "WriteFaults.h"
 
 #include <QDir>
 #include <QFile>
@@ -179,11 +180,11 @@ TEST_F(FileCommandsTest, AFailedWriteIsShownAndChangesNothingOnDisk)
     EXPECT_TRUE(QFileInfo(MenuPath("MENU0003.tmr")).isDir());
     EXPECT_EQ(ItemMemory[0].Name, "A") << "the store keeps the item";
 
-    SetWriteFaultForTesting(WriteFault::Write);
+    SetWriteFault(WriteFault::Write);
     AnswerChooser("MENU0004");
     AnswerFileError(QStringLiteral("MenuSave : ") + MenuPath("MENU0004.tmr"));
     Press(1);
-    SetWriteFaultForTesting(WriteFault::None);
+    SetWriteFault(WriteFault::None);
     EXPECT_FALSE(QFileInfo::exists(MenuPath("MENU0004.tmr")));
 }
 

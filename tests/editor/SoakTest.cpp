@@ -30,6 +30,7 @@
 #include "TimeValues.h"
 #include "VbColor.h"
 #include "VessquenEdition.h"
+#include "WriteFaults.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -752,7 +753,7 @@ public:
 
     ~Soak()
     {
-        SetWriteFaultForTesting(WriteFault::None);
+        SetWriteFault(WriteFault::None);
         if (window_)
             window_->close();
         CloseEverything();
@@ -1176,11 +1177,11 @@ private:
         static const std::vector<WriteFault> faults = {WriteFault::Open, WriteFault::Write,
                                                        WriteFault::Flush, WriteFault::Commit};
         const WriteFault fault = random_.Chance(8) ? random_.Pick(faults) : WriteFault::None;
-        SetWriteFaultForTesting(fault);
+        SetWriteFault(fault);
         if (fault != WriteFault::None)
             Trace(QStringLiteral("the next write fails at stage %1").arg(static_cast<int>(fault)));
         const bool enabled = Press(1);
-        SetWriteFaultForTesting(WriteFault::None);
+        SetWriteFault(WriteFault::None);
         if (!enabled)
             return;
         if (model_.changed) {

@@ -1,7 +1,9 @@
 #include "MenuFileAccess.h"
+#include "WriteFaults.h"
 
 #include <QDir>
 #include <QFile>
+#include <QSaveFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -27,7 +29,7 @@ protected:
     }
     void TearDown() override
     {
-        SetWriteFaultForTesting(WriteFault::None);
+        SetWriteFault(WriteFault::None);
         // Give back what a test took away, so the folder can be removed.
         QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
@@ -190,11 +192,51 @@ TEST_F(MenuFileAccess, EachFailingWriteStageLeavesTheOldFileAndNoLeftovers)
     for (WriteFault fault :
          {WriteFault::Open, WriteFault::Write, WriteFault::Flush, WriteFault::Commit}) {
         Put(path, old);
-        SetWriteFaultForTesting(fault);
+        SetWriteFault(fault);
         EXPECT_FALSE(WriteMenuFile(path, sample).ok);
         EXPECT_EQ(Contents(path), old);
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"MENU0001.tmr"});
     }
+}
+
+// Watches the real steps: what the folder held when it was flushed.
+class WatchedSteps : public WriteSteps
+{
+public:
+    QStringList calls;
+    QByteArray atFolderSync;
+    QString target;
+
+    StepFailure Commit(QSaveFile& file) override
+    {
+        calls << "commit";
+        return WriteSteps::Commit(file);
+    }
+    StepFailure SyncFolder(const QString& folder) override
+    {
+        calls << "sync " + folder;
+        QFile f(target);
+        atFolderSync = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        return WriteSteps::SyncFolder(folder);
+    }
+};
+
+// A stick pulled right after a save must hold the new file: the folder entry
+// is flushed once the file is in place, and only then is the save done.
+TEST_F(MenuFileAccess, FolderIsFlushedAfterTheNewFileIsInPlace)
+{
+    WatchedSteps watched;
+    watched.target = Path("MENU0001.tmr");
+    Put(watched.target, QByteArray(FileDataSize, '\x42'));
+    SetWriteSteps(&watched);
+    const FileResult result = WriteMenuFile(watched.target, sample);
+    SetWriteSteps(nullptr);
+    ASSERT_TRUE(result.ok) << result.error.toStdString();
+    EXPECT_EQ(watched.calls, (QStringList{"commit", "sync " + dir.path()}));
+    EXPECT_EQ(watched.atFolderSync, SampleBytes());
+
+    // The real flush of a folder that is gone reports why.
+    EXPECT_FALSE(WriteSteps().SyncFolder(Path("gone")).value_or("").isEmpty());
 }
 
 TEST_F(MenuFileAccess, FolderThatVanishedIsAFailure)

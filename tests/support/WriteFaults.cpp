@@ -1,0 +1,48 @@
+#include "WriteFaults.h"
+
+#include "MenuFileAccess.h"
+
+#include <QSaveFile>
+
+namespace {
+
+const QString DiskFull = QStringLiteral("No space left on device");
+
+class FailingSteps : public WriteSteps
+{
+public:
+    WriteFault fault = WriteFault::None;
+
+    StepFailure Open(QSaveFile& file) override
+    {
+        return fault == WriteFault::Open ? QStringLiteral("Permission denied")
+                                         : WriteSteps::Open(file);
+    }
+    StepFailure Write(QSaveFile& file, const QByteArray& bytes) override
+    {
+        return fault == WriteFault::Write ? DiskFull : WriteSteps::Write(file, bytes);
+    }
+    StepFailure Flush(QSaveFile& file) override
+    {
+        return fault == WriteFault::Flush ? DiskFull : WriteSteps::Flush(file);
+    }
+    StepFailure Commit(QSaveFile& file) override
+    {
+        if (fault != WriteFault::Commit)
+            return WriteSteps::Commit(file);
+        // A rename that fails takes its temporary file away with it.
+        file.cancelWriting();
+        file.commit();
+        return QStringLiteral("Input/output error");
+    }
+};
+
+FailingSteps failing;
+
+} // namespace
+
+void SetWriteFault(WriteFault fault)
+{
+    failing.fault = fault;
+    SetWriteSteps(fault == WriteFault::None ? nullptr : &failing);
+}
