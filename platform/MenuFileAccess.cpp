@@ -18,7 +18,8 @@ namespace {
 WriteSteps realSteps;
 WriteSteps* activeSteps = &realSteps;
 
-QString SystemReason(int error)
+// Only the POSIX folder flush asks for it.
+[[maybe_unused]] QString SystemReason(int error)
 {
     return QString::fromLocal8Bit(std::strerror(error));
 }
