@@ -71,12 +71,10 @@ int RunCard(CommandLine& cl, const QStringList& args, Console& c)
     const QCommandLineOption dpi("dpi", "Pixels per inch of a PNG card (the default 150).", "N",
                                  QString::number(DefaultCardDpi));
     cl.parser.addOptions({output, format, title, page, dpi});
-    cl.parser.addPositionalArgument("MENU", "A menu file.");
-    if (const auto done = cl.Parse(args, c))
-        return *done;
-    const QStringList menus = cl.parser.positionalArguments();
-    if (menus.size() != 1)
-        return cl.Usage(c, menus.isEmpty() ? "no MENU given" : "one MENU at a time");
+    int status = ExitOk;
+    const auto menu = cl.ParseOne(args, c, "MENU", "A menu file.", status);
+    if (!menu)
+        return status;
     const QString out = cl.parser.value(output);
     if (out.isEmpty())
         return cl.Usage(c, "no -o OUT given");
@@ -103,10 +101,10 @@ int RunCard(CommandLine& cl, const QStringList& args, Console& c)
         return cl.Usage(c, "--dpi takes a whole number from 30 to 1200");
 
     MenuImage image{};
-    if (!ReadWholeMenu(c, menus[0], image))
+    if (!ReadWholeMenu(c, (*menu), image))
         return ExitTrouble;
     const QString heading =
-        cl.parser.isSet(title) ? cl.parser.value(title) : QFileInfo(menus[0]).fileName();
+        cl.parser.isSet(title) ? cl.parser.value(title) : QFileInfo((*menu)).fileName();
 
     PaintingSession session;
     if (!session.Ready()) {

@@ -73,6 +73,24 @@ std::optional<QStringList> CommandLine::ParseFiles(const QStringList& args, Cons
     return files;
 }
 
+std::optional<QString> CommandLine::ParseOne(const QStringList& args, Console& c,
+                                             const QString& name, const QString& description,
+                                             int& status)
+{
+    parser.addPositionalArgument(name, description);
+    if (const auto done = Parse(args, c)) {
+        status = *done;
+        return std::nullopt;
+    }
+    const QStringList given = parser.positionalArguments();
+    if (given.size() != 1) {
+        status = Usage(
+            c, ToStd(given.isEmpty() ? "no " + name + " given" : "one " + name + " at a time"));
+        return std::nullopt;
+    }
+    return given[0];
+}
+
 int CommandLine::Usage(Console& c, const std::string& problem) const
 {
     c.err << "tmrtool " << command.name << ": " << problem << "; see 'tmrtool " << command.name

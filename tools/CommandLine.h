@@ -28,6 +28,11 @@ public:
     // with `status` set after the help, or when no file was given.
     std::optional<QStringList> ParseFiles(const QStringList& args, Console& c, int& status);
 
+    // For the commands that take exactly one NAME: Parse, then that argument;
+    // nullopt with `status` set after the help or a usage error.
+    std::optional<QString> ParseOne(const QStringList& args, Console& c, const QString& name,
+                                    const QString& description, int& status);
+
     int Usage(Console& c, const std::string& problem) const;
 
     // The --format value, or nullopt after a usage error.

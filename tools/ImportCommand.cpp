@@ -25,20 +25,18 @@ int RunImport(CommandLine& cl, const QStringList& args, Console& c)
         "raw", "Take anything a menu file can hold: names of up to 10 Latin-1 characters, "
                "times 0:00 to 1092:15, compensation 0 to 255.");
     cl.parser.addOptions({output, format, force, raw});
-    cl.parser.addPositionalArgument("INPUT", "JSON or CSV, or - for standard input.");
-    if (const auto done = cl.Parse(args, c))
-        return *done;
-    const QStringList inputs = cl.parser.positionalArguments();
-    if (inputs.size() != 1)
-        return cl.Usage(c, inputs.isEmpty() ? "no INPUT given" : "one INPUT at a time");
+    int status = ExitOk;
+    const auto input =
+        cl.ParseOne(args, c, "INPUT", "JSON or CSV, or - for standard input.", status);
+    if (!input)
+        return status;
     if (!cl.parser.isSet(output) || cl.parser.value(output).isEmpty())
         return cl.Usage(c, "no -o OUT given");
     std::optional<MenuFormat> chosen;
-    int status = ExitOk;
     if (cl.parser.isSet(format) && !(chosen = cl.Format(format, c, status)))
         return status;
 
-    const QString inputPath = inputs[0];
+    const QString inputPath = *input;
     const QString outPath = cl.parser.value(output);
     const bool fromStdin = inputPath == "-";
     const std::string inputName = fromStdin ? "standard input" : ToStd(inputPath);
