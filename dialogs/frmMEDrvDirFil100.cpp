@@ -115,9 +115,7 @@ frmMEDrvDirFil100::frmMEDrvDirFil100(QWidget* parent) : ModalForm(parent)
     connect(lstDrive, &DriveListBox::Change, this, &frmMEDrvDirFil100::lstDrive_Change);
     connect(lstDirectory, &DirListBox::Change, this, &frmMEDrvDirFil100::lstDirectory_Change);
     connect(lstFile, &FileListBox::Click, this, &frmMEDrvDirFil100::lstFile_Click);
-    for (int i : {ButCancel, ButOk})
-        connect(cmdBut[static_cast<std::size_t>(i)], &QPushButton::clicked, this,
-                [this, i] { cmdBut_Click(i); });
+    ConnectButtons(cmdBut);
     InstallKeyPressHandler(txtFileName,
                            [](std::int16_t& key) { key = StandardizeKeyFilename(key); });
     Form_Load();
@@ -239,8 +237,7 @@ void frmMEDrvDirFil100::cmdBut_Click(int index)
     }
 }
 
-void frmMEDrvDirFil100::reject()
+void frmMEDrvDirFil100::AnswerClose()
 {
     ChosenFileName.clear();
-    ModalForm::reject();
 }

@@ -30,15 +30,12 @@ public:
     // next message.
     void SetDrvDirFilFormCenter();
 
-    // A close without a button is a cancel.
-    void reject() override;
-
-protected:
-    void PlaceWindow() override;
-
 private:
     void Form_Load();
-    void cmdBut_Click(int index);
+    void PlaceWindow() override;
+    void cmdBut_Click(int index) override;
+    // A cancel.
+    void AnswerClose() override;
     void lstDrive_Change();
     void lstDirectory_Change();
     void lstFile_Click();

@@ -78,9 +78,7 @@ frmMEMessage100::frmMEMessage100(QWidget* parent) : ModalForm(parent)
     lblInformation = FindControl<QLabel>(this, "lblInformation");
     lblInformation->setTextFormat(Qt::PlainText);
     lblInformation->setFocusPolicy(Qt::NoFocus);
-    for (std::size_t i = 0; i < cmdBut.size(); ++i)
-        connect(cmdBut[i], &QPushButton::clicked, this,
-                [this, i] { cmdBut_Click(static_cast<int>(i)); });
+    ConnectButtons(cmdBut);
     Form_Load();
 }
 
@@ -150,8 +148,7 @@ void frmMEMessage100::cmdBut_Click(int index)
     accept();
 }
 
-void frmMEMessage100::reject()
+void frmMEMessage100::AnswerClose()
 {
     MsgResult = closeAnswer_;
-    ModalForm::reject();
 }

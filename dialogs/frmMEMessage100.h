@@ -19,17 +19,13 @@ class frmMEMessage100 : public ModalForm
 public:
     explicit frmMEMessage100(QWidget* parent = nullptr);
 
-    // A close without a button (Escape, the window manager) answers the safe
-    // choice of the buttons shown, so that no caller reads an earlier answer.
-    void reject() override;
-
-protected:
-    void PlaceWindow() override;
-
 private:
     void Form_Load();
-    void cmdBut_Click(int index);
     void GrowToFitText();
+    void PlaceWindow() override;
+    void cmdBut_Click(int index) override;
+    // The safe choice of the buttons shown.
+    void AnswerClose() override;
 
     QLabel* lblInformation;
     std::array<QPushButton*, 4> cmdBut{};
