@@ -1,7 +1,7 @@
-#include "PlatformPaths.h"
 #include "FileLists.h"
 #include "MenuEditors100.h"
 #include "ModalDriver.h"
+#include "PlatformPaths.h"
 #include "Twips.h"
 #include "VbColor.h"
 
@@ -72,6 +72,14 @@ void ClickFile(QWidget* d, const QString& name)
     ASSERT_EQ(found.size(), 1) << name.toStdString();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       list->visualItemRect(found.first()).center());
+}
+
+// Clicks a listed file, sees `shown` in the name field and presses OK.
+void ChooseFile(QWidget* d, const QString& name, const QString& shown)
+{
+    ClickFile(d, name);
+    EXPECT_EQ(Field(d)->text(), shown);
+    Press(d, "OK");
 }
 
 void DoubleClickFolder(QWidget* d, const QString& name)
@@ -159,6 +167,18 @@ protected:
     {
         OnNextModal(act);
         ShowFileChooser();
+    }
+
+    // Shows the chooser: `refused` ends with an OK that the chooser refuses,
+    // its message is answered, then `after` goes on in the same window.
+    Message ShowRefusedThen(const std::function<void(QWidget*)>& refused,
+                            const std::function<void(QWidget*)>& after)
+    {
+        Message m;
+        OnNextModal(refused);
+        OkOnNextMessage(&m);
+        Show(after);
+        return m;
     }
 
     QTemporaryDir temp;
@@ -284,9 +304,7 @@ TEST_F(FileChooser, ReadModeTakesNamesOnlyFromTheList)
         EXPECT_FALSE(Field(d)->isEnabled());
         Type(d, "MENU0001");
         EXPECT_EQ(Field(d)->text(), "");
-        ClickFile(d, "BREAKFST.tmr");
-        EXPECT_EQ(Field(d)->text(), "BREAKFST");
-        Press(d, "OK");
+        ChooseFile(d, "BREAKFST.tmr", "BREAKFST");
     });
     EXPECT_EQ(ChosenFileName, menus + "/BREAKFST.tmr");
 }
@@ -294,11 +312,7 @@ TEST_F(FileChooser, ReadModeTakesNamesOnlyFromTheList)
 TEST_F(FileChooser, ReadModeAcceptsAListedNameOfAnyLength)
 {
     ChooserMode = 1;
-    Show([&](QWidget* d) {
-        ClickFile(d, "BREAKFAST.tmr");
-        EXPECT_EQ(Field(d)->text(), "BREAKFAST");
-        Press(d, "OK");
-    });
+    Show([&](QWidget* d) { ChooseFile(d, "BREAKFAST.tmr", "BREAKFAST"); });
     EXPECT_EQ(ChosenFileName, menus + "/BREAKFAST.tmr");
 }
 
@@ -307,14 +321,12 @@ TEST_F(FileChooser, OkWithoutANameSaysNoFilenameExistsInBothModes)
     for (std::int16_t mode : {0, 1}) {
         SCOPED_TRACE(mode);
         ChooserMode = mode;
-        Message m;
-        OnNextModal([](QWidget* d) { Press(d, "OK"); });
-        OkOnNextMessage(&m);
-        Show([](QWidget* d) {
-            EXPECT_TRUE(d->isVisible());
-            EXPECT_EQ(Field(d)->text(), "");
-            Press(d, "Cancel");
-        });
+        const Message m = ShowRefusedThen([](QWidget* d) { Press(d, "OK"); },
+                                          [](QWidget* d) {
+                                              EXPECT_TRUE(d->isVisible());
+                                              EXPECT_EQ(Field(d)->text(), "");
+                                              Press(d, "Cancel");
+                                          });
         ExpectError(m, "No Filename Exists");
         EXPECT_EQ(ChosenFileName, "");
     }
@@ -340,25 +352,35 @@ TEST_F(FileChooser, WrongLengthIsAnInvalidFilenameAndTheChooserStaysOpen)
 {
     for (const QString name : {"MENU01", "MENU00001", "M"}) {
         SCOPED_TRACE(name.toStdString());
-        Message m;
-        OnNextModal([&](QWidget* d) {
-            Type(d, name);
-            Press(d, "OK");
-        });
-        OkOnNextMessage(&m);
-        // Back in the chooser: name kept, focus in the field, nothing chosen yet.
-        OnNextModal([&](QWidget* d) {
-            EXPECT_TRUE(d->isVisible());
-            EXPECT_EQ(Field(d)->text(), name);
-            EXPECT_EQ(d->focusWidget(), Field(d));
-            EXPECT_EQ(ChosenFileName, "");
-            Press(d, "Cancel");
-        });
         ChosenFileName = "stale";
-        ShowFileChooser();
+        const Message m = ShowRefusedThen(
+            [&](QWidget* d) {
+                Type(d, name);
+                Press(d, "OK");
+            },
+            // Back in the chooser: name kept, focus in the field, nothing chosen yet.
+            [&](QWidget* d) {
+                EXPECT_TRUE(d->isVisible());
+                EXPECT_EQ(Field(d)->text(), name);
+                EXPECT_EQ(d->focusWidget(), Field(d));
+                EXPECT_EQ(ChosenFileName, "");
+                Press(d, "Cancel");
+            });
         ExpectError(m, "Invalid Filename");
         EXPECT_EQ(ChosenFileName, "");
     }
+}
+
+TEST_F(FileChooser, CancelAfterAFailedOkReturnsNothing)
+{
+    const Message m = ShowRefusedThen(
+        [](QWidget* d) {
+            ClickFile(d, "BREAKFAST.tmr");
+            Press(d, "OK");
+        },
+        [](QWidget* d) { Press(d, "Cancel"); });
+    ExpectError(m, "Invalid Filename");
+    EXPECT_EQ(ChosenFileName, "");
 }
 
 TEST_F(FileChooser, KeystrokeFilterDropsTheNineCharactersAndKeepsCase)
@@ -376,20 +398,14 @@ TEST_F(FileChooser, KeystrokeFilterDropsTheNineCharactersAndKeepsCase)
 
 TEST_F(FileChooser, ClickingAListedFileFillsTheNameForOverwriting)
 {
-    Message m;
-    OnNextModal([](QWidget* d) {
-        ClickFile(d, "BREAKFAST.tmr");
-        EXPECT_EQ(Field(d)->text(), "BREAKFAST");
-        EXPECT_EQ(Files(d)->ListIndex(), 0);
-        Press(d, "OK");
-    });
-    OkOnNextMessage(&m);
-    OnNextModal([](QWidget* d) {
-        ClickFile(d, "BREAKFST.tmr");
-        EXPECT_EQ(Field(d)->text(), "BREAKFST");
-        Press(d, "OK");
-    });
-    ShowFileChooser();
+    const Message m = ShowRefusedThen(
+        [](QWidget* d) {
+            ClickFile(d, "BREAKFAST.tmr");
+            EXPECT_EQ(Field(d)->text(), "BREAKFAST");
+            EXPECT_EQ(Files(d)->ListIndex(), 0);
+            Press(d, "OK");
+        },
+        [](QWidget* d) { ChooseFile(d, "BREAKFST.tmr", "BREAKFST"); });
     ExpectError(m, "Invalid Filename");
     EXPECT_EQ(ChosenFileName, menus + "/BREAKFST.tmr");
 }
@@ -443,20 +459,6 @@ TEST_F(FileChooser, EnterOnAFolderLineOpensIt)
     EXPECT_EQ(ChosenFileName, base + "/Other/LUNCH001.tmr");
 }
 
-TEST_F(FileChooser, CancelAfterAFailedOkReturnsNothing)
-{
-    Message m;
-    OnNextModal([](QWidget* d) {
-        ClickFile(d, "BREAKFAST.tmr");
-        Press(d, "OK");
-    });
-    OkOnNextMessage(&m);
-    OnNextModal([](QWidget* d) { Press(d, "Cancel"); });
-    ShowFileChooser();
-    ExpectError(m, "Invalid Filename");
-    EXPECT_EQ(ChosenFileName, "");
-}
-
 TEST_F(FileChooser, PastedNamesThatCouldLeaveTheFolderAreRefused)
 {
     const QStringList names{"../abcde",
@@ -473,19 +475,17 @@ TEST_F(FileChooser, PastedNamesThatCouldLeaveTheFolderAreRefused)
                             QString("abcdefg") + QChar(127)};
     for (const QString& name : names) {
         SCOPED_TRACE(name.toStdString());
-        Message m;
-        OnNextModal([&](QWidget* d) {
-            QApplication::clipboard()->setText(name);
-            Field(d)->setFocus();
-            QTest::keyClick(Field(d), Qt::Key_V, Qt::ControlModifier);
-            if (Field(d)->text() != name) // no clipboard on this platform
-                Field(d)->insert(name);
-            EXPECT_EQ(Field(d)->text(), name);
-            Press(d, "OK");
-        });
-        OkOnNextMessage(&m);
-        OnNextModal([](QWidget* d) { Press(d, "Cancel"); });
-        ShowFileChooser();
+        const Message m = ShowRefusedThen(
+            [&](QWidget* d) {
+                QApplication::clipboard()->setText(name);
+                Field(d)->setFocus();
+                QTest::keyClick(Field(d), Qt::Key_V, Qt::ControlModifier);
+                if (Field(d)->text() != name) // no clipboard on this platform
+                    Field(d)->insert(name);
+                EXPECT_EQ(Field(d)->text(), name);
+                Press(d, "OK");
+            },
+            [](QWidget* d) { Press(d, "Cancel"); });
         ExpectError(m, "Invalid Filename");
         EXPECT_EQ(ChosenFileName, "");
     }
@@ -549,9 +549,7 @@ TEST_F(FileChooser, TheExtensionInTheComposedPathIsAlwaysTmr)
     ChooserExtension = "TMR";
     Show([](QWidget* d) {
         EXPECT_EQ(Listed(Files(d)), QStringList{"lower.TMR"});
-        ClickFile(d, "lower.TMR");
-        EXPECT_EQ(Field(d)->text(), "lower");
-        Press(d, "OK");
+        ChooseFile(d, "lower.TMR", "lower");
     });
     EXPECT_EQ(ChosenFileName, menus + "/lower.tmr");
 }

@@ -7,6 +7,7 @@
 #include "MenuEditors100.h"
 #include "ModalDriver.h"
 #include "QuenmarkEdition.h"
+#include "TestFiles.h"
 #include "Twips.h"
 #include "VbColor.h"
 #include "VessquenEdition.h"
@@ -31,17 +32,6 @@ QRect TwipsOf(const QWidget* w)
     const QRect g = w->geometry();
     return {PixelsToTwips(g.x()), PixelsToTwips(g.y()), PixelsToTwips(g.width()),
             PixelsToTwips(g.height())};
-}
-
-QStringList TreeOf(const QString& root)
-{
-    QStringList entries;
-    QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext())
-        entries << it.next();
-    entries.sort();
-    return entries;
 }
 
 QString ObjectName(const ControlLayout& c)
@@ -203,10 +193,10 @@ TEST_F(EditionsTest, TheTwoLayoutsDifferWhereTheyShould)
 
 TEST_F(EditionsTest, VessquenTakesUserProfileAsItIsAndCreatesNothing)
 {
-    const QStringList before = TreeOf(home.path());
+    const QStringList before = FileTree(home.path());
     Start(VessquenEdition);
     EXPECT_EQ(menuFolder(), home.path() + QStringLiteral("/My Documents"));
-    EXPECT_EQ(TreeOf(home.path()), before);
+    EXPECT_EQ(FileTree(home.path()), before);
 
     // Both file commands open the chooser there.
     ChooseLine(0);
@@ -217,7 +207,7 @@ TEST_F(EditionsTest, VessquenTakesUserProfileAsItIsAndCreatesNothing)
     AnswerChooser("");
     Press(2);
     EXPECT_EQ(ChooserFolder, menuFolder());
-    EXPECT_EQ(TreeOf(home.path()), before);
+    EXPECT_EQ(FileTree(home.path()), before);
 }
 
 TEST_F(EditionsTest, VessquenWithoutUserProfile)
@@ -226,13 +216,13 @@ TEST_F(EditionsTest, VessquenWithoutUserProfile)
     ASSERT_FALSE(window.isNull()) << "no error, no message";
     EXPECT_EQ(MenuFolder, "/My Documents");
     EXPECT_EQ(PendingModalActions(), 0);
-    EXPECT_TRUE(TreeOf(home.path()).isEmpty());
+    EXPECT_TRUE(FileTree(home.path()).isEmpty());
 }
 
 TEST_F(EditionsTest, QuenmarkCreatesItsFolder)
 {
     Start(QuenmarkEdition);
-    EXPECT_EQ(TreeOf(home.path()), QStringList{home.filePath("DAVOVI")});
+    EXPECT_EQ(FileTree(home.path()), QStringList{home.filePath("DAVOVI")});
     EXPECT_EQ(menuFolder(), home.filePath("DAVOVI"));
 }
 

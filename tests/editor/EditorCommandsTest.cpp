@@ -126,11 +126,7 @@ TEST_F(EditorCommandsTest, ClearItemEmptiesTheItem)
     Press(4);
     ExpectQuestion(ClearQuestion);
     EXPECT_EQ(ItemMemory[4], MenuItem{}) << "times cleared to empty, not 0:00";
-    EXPECT_EQ(Name()->text(), QString());
-    EXPECT_EQ(Cook()->text(), QString());
-    EXPECT_EQ(Duty()->text(), QStringLiteral("0:00"));
-    EXPECT_EQ(Hold()->text(), QStringLiteral("0:00"));
-    EXPECT_EQ(Comp()->checkState(), Qt::Checked);
+    ExpectEmptyFields();
     EXPECT_EQ(ItemChanged, FlagFalse);
     EXPECT_EQ(ListLines()[4], QStringLiteral("5  "));
     EXPECT_EQ(CurrentItem, 4);

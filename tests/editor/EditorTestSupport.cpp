@@ -103,6 +103,15 @@ QStringList EditorTest::ListLines() const
     return lines;
 }
 
+void EditorTest::ExpectEmptyFields() const
+{
+    EXPECT_EQ(Name()->text(), QString());
+    EXPECT_EQ(Cook()->text(), QString());
+    EXPECT_EQ(Duty()->text(), QStringLiteral("0:00"));
+    EXPECT_EQ(Hold()->text(), QStringLiteral("0:00"));
+    EXPECT_EQ(Comp()->checkState(), Qt::Checked);
+}
+
 void EditorTest::ChooseLine(int row)
 {
     QListWidget* list = List();

@@ -60,6 +60,9 @@ protected:
     QPushButton* Button(int index) const;
     QLabel* Caption() const;
     QStringList ListLines() const;
+    // The fields as an empty item shows them: no name and no cook time, 0:00
+    // shake and hold, compensation on.
+    void ExpectEmptyFields() const;
 
     // The operator's actions.
     void ChooseLine(int row);

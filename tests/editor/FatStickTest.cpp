@@ -8,6 +8,7 @@
 #include "MenuEditors100.h"
 #include "ModalDriver.h"
 #include "QuenmarkEdition.h"
+#include "TestFiles.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -80,19 +81,6 @@ private:
     QProcess fuse_;
     bool mounted_ = false;
 };
-
-void Put(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
-
-QByteArray Contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 class FatStickTest : public EditorTest
 {

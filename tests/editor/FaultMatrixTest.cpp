@@ -16,6 +16,7 @@
 #include "MenuFileFormat.h"
 #include "ModalDriver.h"
 #include "QuenmarkEdition.h"
+#include "TestFiles.h"
 #include "VessquenEdition.h"
 #include "WriteFaults.h"
 
@@ -44,19 +45,6 @@ namespace {
 
 constexpr int MiB = 1024 * 1024;
 
-QByteArray Contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void Put(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
-
 QByteArray Pattern(int size, int seed)
 {
     QByteArray bytes(size, Qt::Uninitialized);
@@ -79,19 +67,6 @@ QByteArray MenuFileWithTail(qsizetype tail)
     QByteArray bytes(reinterpret_cast<const char*>(image.data()), FileDataSize);
     bytes.append(QByteArray(tail, '\xEE'));
     return bytes;
-}
-
-// Every entry below root, hidden ones too, so that a leftover temporary file
-// shows.
-QStringList Tree(const QString& root)
-{
-    QStringList entries;
-    QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext())
-        entries << it.next();
-    entries.sort();
-    return entries;
 }
 
 // Gives the owner back full rights below path, top down, so that the
@@ -399,12 +374,12 @@ TEST_P(FaultMatrix, SavingOntoAReadOnlyFileKeepsIt)
     const QByteArray old = Pattern(FileDataSize, 1);
     Put(path, old);
     ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup));
-    const QStringList entries = Tree(menuFolder());
+    const QStringList entries = FileTree(menuFolder());
 
     SaveTypedFails("MENU0001", path);
     EXPECT_EQ(Contents(path), old);
     EXPECT_EQ(QFile::permissions(path) & QFile::WriteOwner, 0);
-    EXPECT_EQ(Tree(menuFolder()), entries) << "no temporary file is left behind";
+    EXPECT_EQ(FileTree(menuFolder()), entries) << "no temporary file is left behind";
     ExpectStillWorks();
 }
 
@@ -414,14 +389,14 @@ TEST_P(FaultMatrix, SavingIntoAFolderThatMayNotBeWrittenKeepsItsFiles)
     const QString path = MenuPath("MENU0001.tmr");
     const QByteArray old = Pattern(FileDataSize, 2);
     Put(path, old);
-    const QStringList entries = Tree(menuFolder());
+    const QStringList entries = FileTree(menuFolder());
     ASSERT_TRUE(QFile::setPermissions(menuFolder(), QFile::ReadOwner | QFile::ExeOwner));
 
     // The file itself may be written; replacing it in one step may not.
     SaveTypedFails("MENU0001", path);
     SaveTypedFails("MENU0002", MenuPath("MENU0002.tmr"));
     EXPECT_EQ(Contents(path), old);
-    EXPECT_EQ(Tree(menuFolder()), entries);
+    EXPECT_EQ(FileTree(menuFolder()), entries);
 
     ASSERT_TRUE(QFile::setPermissions(menuFolder(),
                                       QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
@@ -433,7 +408,7 @@ TEST_P(FaultMatrix, SavingOntoAFolderNamedLikeAMenuFileLeavesTheFolder)
     ASSERT_TRUE(QDir(menuFolder()).mkdir("MENU0001.tmr"));
     const QString inside = MenuPath("MENU0001.tmr/KEEP.txt");
     Put(inside, "kept");
-    const QStringList entries = Tree(menuFolder());
+    const QStringList entries = FileTree(menuFolder());
 
     SaveFails(
         [](QWidget* chooser) {
@@ -444,7 +419,7 @@ TEST_P(FaultMatrix, SavingOntoAFolderNamedLikeAMenuFileLeavesTheFolder)
         MenuPath("MENU0001.tmr"));
     EXPECT_TRUE(QFileInfo(MenuPath("MENU0001.tmr")).isDir());
     EXPECT_EQ(Contents(inside), "kept");
-    EXPECT_EQ(Tree(menuFolder()), entries);
+    EXPECT_EQ(FileTree(menuFolder()), entries);
     ExpectStillWorks();
 }
 
@@ -455,7 +430,7 @@ TEST_P(FaultMatrix, SavingOntoAFullDiskFailsAtEachStageAndKeepsTheOldFile)
     const QString path = MenuPath("MENU0001.tmr");
     const QByteArray old = Pattern(FileDataSize, 3);
     Put(path, old);
-    const QStringList entries = Tree(menuFolder());
+    const QStringList entries = FileTree(menuFolder());
 
     for (const WriteFault fault :
          {WriteFault::Open, WriteFault::Write, WriteFault::Flush, WriteFault::Commit}) {
@@ -464,7 +439,7 @@ TEST_P(FaultMatrix, SavingOntoAFullDiskFailsAtEachStageAndKeepsTheOldFile)
         SaveTypedFails("MENU0001", path);
         SaveTypedFails("MENU0002", MenuPath("MENU0002.tmr"));
         EXPECT_EQ(Contents(path), old);
-        EXPECT_EQ(Tree(menuFolder()), entries) << "no temporary file, no new file";
+        EXPECT_EQ(FileTree(menuFolder()), entries) << "no temporary file, no new file";
     }
     ExpectStillWorks();
 }
@@ -630,12 +605,12 @@ TEST_P(FaultMatrix, TinyDiskSavingOntoAFullFileSystemKeepsTheOldFile)
         ::close(fd);
         ASSERT_EQ(error, ENOSPC) << "the file system should be full now";
     }
-    const QStringList entries = Tree(tiny);
+    const QStringList entries = FileTree(tiny);
 
     SaveTypedFails("MENU0001", path);
     SaveTypedFails("MENU0002", MenuPath("MENU0002.tmr"));
     EXPECT_EQ(Contents(path), old);
-    EXPECT_EQ(Tree(tiny), entries) << "no temporary file, no new file";
+    EXPECT_EQ(FileTree(tiny), entries) << "no temporary file, no new file";
 
     ASSERT_TRUE(QFile::remove(filler));
     ExpectStillWorks();

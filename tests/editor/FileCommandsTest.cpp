@@ -7,6 +7,7 @@
 #include "MenuFileAccess.h"
 #include "ModalDriver.h"
 #include "QuenmarkEdition.h"
+#include "TestFiles.h"
 #include "VbColor.h"
 #include "WriteFaults.h"
 
@@ -36,14 +37,6 @@ const std::vector<std::uint8_t> EmptyRecord = {0x40, 0x20, 0x20, 0x20, 0x20, 0x2
 QByteArray Bytes(const std::vector<std::uint8_t>& v)
 {
     return QByteArray(reinterpret_cast<const char*>(v.data()), static_cast<qsizetype>(v.size()));
-}
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
 }
 
 class FileCommandsTest : public EditorTest
@@ -79,6 +72,15 @@ protected:
             image += Bytes(EmptyRecord);
         image += char(0x33);
         return image;
+    }
+
+    // The chooser was asked for a menu of the menu folder, to save (0) or to
+    // read (1).
+    void ExpectChooserAsked(std::int16_t mode) const
+    {
+        EXPECT_EQ(ChooserMode, mode);
+        EXPECT_EQ(ChooserFolder, menuFolder());
+        EXPECT_EQ(ChooserExtension, QStringLiteral("tmr"));
     }
 
     // Chooses a listed file with the mouse, as an operator reads a menu.
@@ -117,13 +119,11 @@ TEST_F(FileCommandsTest, SaveWithAPendingChangeStoresItThenWritesTheWorkedRecord
     AnswerChooser("MENU0001");
     Press(1);
     EXPECT_EQ(PendingModalActions(), 0);
-    EXPECT_EQ(ChooserMode, 0);
-    EXPECT_EQ(ChooserFolder, menuFolder());
-    EXPECT_EQ(ChooserExtension, QStringLiteral("tmr"));
+    ExpectChooserAsked(0);
     EXPECT_EQ(ItemChanged, FlagFalse);
     EXPECT_EQ(ListLines()[0], QStringLiteral("1  FRIES"));
 
-    const QByteArray saved = ReadAll(MenuPath("MENU0001.tmr"));
+    const QByteArray saved = Contents(MenuPath("MENU0001.tmr"));
     ASSERT_EQ(saved.size(), 191);
     EXPECT_EQ(saved.left(19), Bytes(FriesRecord));
     for (int i = 1; i < MenuItemCount; ++i)
@@ -146,7 +146,7 @@ TEST_F(FileCommandsTest, SaveWithoutChangesGoesStraightToTheChooser)
 
     AnswerChooser("MENU0002");
     Press(1);
-    const QByteArray saved = ReadAll(MenuPath("MENU0002.tmr"));
+    const QByteArray saved = Contents(MenuPath("MENU0002.tmr"));
     ASSERT_EQ(saved.size(), 191);
     EXPECT_EQ(saved.mid(3 * 19, 19), Bytes(FriesRecord));
     EXPECT_EQ(static_cast<std::uint8_t>(saved.at(190)), 0x77) << "byte 190 is never encoded";
@@ -154,7 +154,7 @@ TEST_F(FileCommandsTest, SaveWithoutChangesGoesStraightToTheChooser)
     // Saving the same menu again gives the same file.
     AnswerChooser("MENU0002");
     Press(1);
-    EXPECT_EQ(ReadAll(MenuPath("MENU0002.tmr")), saved);
+    EXPECT_EQ(Contents(MenuPath("MENU0002.tmr")), saved);
 }
 
 TEST_F(FileCommandsTest, SaveWithAnInvalidEntryStopsBeforeTheChooser)
@@ -197,9 +197,7 @@ TEST_F(FileCommandsTest, GetMenuCancelledInTheChooserChangesNothing)
     AnswerChooser("");
     Press(2);
     EXPECT_EQ(PendingModalActions(), 0);
-    EXPECT_EQ(ChooserMode, 1);
-    EXPECT_EQ(ChooserFolder, menuFolder());
-    EXPECT_EQ(ChooserExtension, QStringLiteral("tmr"));
+    ExpectChooserAsked(1);
     EXPECT_EQ(ItemMemory[5].Name, "KEEP");
     EXPECT_EQ(ListLines(), lines);
     EXPECT_EQ(Name()->text(), QStringLiteral("EDITED"));
@@ -237,7 +235,7 @@ TEST_F(FileCommandsTest, GetMenuReadsTheFileAndChoosesItemOne)
     // compensation 7 and byte 190 included.
     AnswerChooser("BREAKFS2");
     Press(1);
-    EXPECT_EQ(ReadAll(MenuPath("BREAKFS2.tmr")), SampleMenu());
+    EXPECT_EQ(Contents(MenuPath("BREAKFS2.tmr")), SampleMenu());
 }
 
 TEST_F(FileCommandsTest, GetMenuWithAFailedReadChangesNothing)

@@ -66,11 +66,7 @@ TEST_F(ItemSelectionTest, FirstChoiceEnablesEverythingAndKeepsTheFields)
         EXPECT_TRUE(w->isEnabled());
     for (int i = 0; i < 6; ++i)
         EXPECT_TRUE(Button(i)->isEnabled()) << i;
-    EXPECT_EQ(Name()->text(), QString());
-    EXPECT_EQ(Cook()->text(), QString());
-    EXPECT_EQ(Duty()->text(), QStringLiteral("0:00"));
-    EXPECT_EQ(Hold()->text(), QStringLiteral("0:00"));
-    EXPECT_EQ(Comp()->checkState(), Qt::Checked);
+    ExpectEmptyFields();
     EXPECT_EQ(ItemChanged, FlagFalse);
 }
 
@@ -89,11 +85,7 @@ TEST_F(ItemSelectionTest, WithoutChangesTheChosenItemIsLoaded)
     // An empty slot shows the defaults, whatever else it holds.
     ItemMemory[6] = MenuItem{"", "1:00", "", "2:00", 0};
     ChooseLine(6);
-    EXPECT_EQ(Name()->text(), QString());
-    EXPECT_EQ(Cook()->text(), QString());
-    EXPECT_EQ(Duty()->text(), QStringLiteral("0:00"));
-    EXPECT_EQ(Hold()->text(), QStringLiteral("0:00"));
-    EXPECT_EQ(Comp()->checkState(), Qt::Checked);
+    ExpectEmptyFields();
 }
 
 TEST_F(ItemSelectionTest, CancelReturnsToTheEditedItemAndDoesNotSwallowTheNextChoice)

@@ -503,24 +503,15 @@ KeyStroke ControlKey(int code)
 {
     KeyStroke k;
     k.text = QString(QChar(static_cast<char16_t>(code)));
-    switch (code) {
-    case 8:
-        k.key = Qt::Key_Backspace;
+    // The keys that type a control character of their own, without Ctrl.
+    static const std::map<int, Qt::Key> plain{{8, Qt::Key_Backspace},
+                                              {9, Qt::Key_Tab},
+                                              {13, Qt::Key_Return},
+                                              {27, Qt::Key_Escape},
+                                              {127, Qt::Key_Delete}};
+    if (const auto found = plain.find(code); found != plain.end()) {
+        k.key = found->second;
         return k;
-    case 9:
-        k.key = Qt::Key_Tab;
-        return k;
-    case 13:
-        k.key = Qt::Key_Return;
-        return k;
-    case 27:
-        k.key = Qt::Key_Escape;
-        return k;
-    case 127:
-        k.key = Qt::Key_Delete;
-        return k;
-    default:
-        break;
     }
     k.mods = Qt::ControlModifier;
     if (code == 0)

@@ -170,11 +170,7 @@ TEST_F(StartupStateTest, NoItemChosen)
     EXPECT_TRUE(Button(5)->isEnabled());
     for (QWidget* field : std::initializer_list<QWidget*>{Name(), Cook(), Duty(), Hold(), Comp()})
         EXPECT_FALSE(field->isEnabled()) << field->objectName().toStdString();
-    EXPECT_EQ(Name()->text(), QString());
-    EXPECT_EQ(Cook()->text(), QString());
-    EXPECT_EQ(Duty()->text(), QStringLiteral("0:00"));
-    EXPECT_EQ(Hold()->text(), QStringLiteral("0:00"));
-    EXPECT_EQ(Comp()->checkState(), Qt::Checked);
+    ExpectEmptyFields();
     EXPECT_EQ(CurrentItem, -1);
     EXPECT_EQ(ItemChanged, FlagFalse);
     EXPECT_EQ(IgnoreListClick, FlagFalse);

@@ -1,6 +1,7 @@
 // Cards are read back as a crew member would read them: the PDF through
 // pdftotext, the PNG by its size in pixels.
 #include "MenuCard.h"
+#include "TestFiles.h"
 
 #include <QImage>
 #include <QProcess>
@@ -36,12 +37,8 @@ QString PdfText(const QString& pdf, const QStringList& options)
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
-class MenuCard : public ::testing::Test
+class MenuCard : public testing_support::InTemporaryFolder
 {
-protected:
-    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
-    QString Path(const QString& name) const { return dir.filePath(name); }
-    QTemporaryDir dir;
 };
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "MenuFileAccess.h"
+#include "TestFiles.h"
 #include "WriteFaults.h"
 
 #include <QDir>
@@ -15,14 +16,16 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using namespace testing_support;
+
 namespace {
 
-class MenuFileAccess : public ::testing::Test
+class MenuFileAccess : public InTemporaryFolder
 {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dir.isValid());
+        InTemporaryFolder::SetUp();
         for (int i = 0; i < FileDataSize; ++i)
             sample[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(i * 7 + 3);
         untouched.fill(0xAB);
@@ -32,21 +35,6 @@ protected:
         SetWriteFault(WriteFault::None);
         // Give back what a test took away, so the folder can be removed.
         QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
-
-    QString Path(const QString& name) const { return dir.filePath(name); }
-
-    static QByteArray Contents(const QString& path)
-    {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-    }
-
-    static void Put(const QString& path, const QByteArray& bytes)
-    {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        ASSERT_EQ(f.write(bytes), bytes.size());
     }
 
     QByteArray SampleBytes() const
@@ -66,7 +54,6 @@ protected:
         ASSERT_NE(geteuid(), 0u) << "permission tests must run as an ordinary user";
     }
 
-    QTemporaryDir dir;
     MenuImage sample{};
     MenuImage untouched{};
 };

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace {
 
 using Fields = std::vector<std::string>;
@@ -95,13 +97,15 @@ TEST(ParseCsv, QuotingErrorsStopWithTheirLineAndKeepWhatCameBefore)
 
 TEST(CsvField, QuotesOnlyWhatNeedsIt)
 {
-    EXPECT_EQ(CsvField("FRIES"), "FRIES");
-    EXPECT_EQ(CsvField(""), "");
-    EXPECT_EQ(CsvField(" LEAD"), " LEAD");
-    EXPECT_EQ(CsvField("A,B"), "\"A,B\"");
-    EXPECT_EQ(CsvField("5\" PIE"), "\"5\"\" PIE\"");
-    EXPECT_EQ(CsvField("A\rB"), "\"A\rB\"");
-    EXPECT_EQ(CsvField("A\nB"), "\"A\nB\"");
+    // Field, then how it is written.
+    const std::pair<const char*, const char*> cases[] = {
+        {"FRIES", "FRIES"},           {"", ""},
+        {" LEAD", " LEAD"},           {"A,B", "\"A,B\""},
+        {"5\" PIE", "\"5\"\" PIE\""}, {"A\rB", "\"A\rB\""},
+        {"A\nB", "\"A\nB\""},
+    };
+    for (const auto& [field, written] : cases)
+        EXPECT_EQ(CsvField(field), written) << field;
 }
 
 TEST(CsvField, EveryFieldReadsBackAsItWasWritten)

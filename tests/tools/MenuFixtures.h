@@ -3,6 +3,7 @@
 
 #include "Global_data.h"
 #include "MenuFileFormat.h"
+#include "TestFiles.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -63,18 +64,9 @@ inline void Reseal(MenuImage& image, int item)
     r[ChecksumOffset] = RecordChecksum(r);
 }
 
-inline void Put(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
-    ASSERT_EQ(f.write(bytes), bytes.size());
-}
-
-inline QByteArray Contents(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-}
+using testing_support::Contents;
+using testing_support::InTemporaryFolder;
+using testing_support::Put;
 
 // A small deterministic generator, so that failures can be replayed.
 class Random

@@ -3,20 +3,16 @@
 
 #include "ModalDriver.h"
 #include "QuenmarkEdition.h"
+#include "TestFiles.h"
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 
 using namespace editor_testing;
+using namespace testing_support;
 
 namespace {
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 int Tmrtool(const QStringList& args)
 {
@@ -43,16 +39,16 @@ TEST_F(NewCommand, WritesTheBytesTheEditorSavesForANewMenu)
     AnswerChooser("EDITOR01");
     Press(1);
     ASSERT_EQ(testing_support::PendingModalActions(), 0);
-    const QByteArray editor = ReadAll(QDir(menuFolder()).filePath("EDITOR01.tmr"));
+    const QByteArray editor = Contents(QDir(menuFolder()).filePath("EDITOR01.tmr"));
     ASSERT_EQ(editor.size(), 191);
 
     const QString made = home.filePath("NEW.tmr");
     ASSERT_EQ(Tmrtool({"new", "-o", made}), 0);
-    EXPECT_EQ(ReadAll(made), editor);
+    EXPECT_EQ(Contents(made), editor);
     // An existing menu is kept unless --force is given.
     QFile::resize(made, 10);
     EXPECT_EQ(Tmrtool({"new", "-o", made}), 1);
-    EXPECT_EQ(ReadAll(made).size(), 10);
+    EXPECT_EQ(Contents(made).size(), 10);
     EXPECT_EQ(Tmrtool({"new", "-o", made, "--force"}), 0);
-    EXPECT_EQ(ReadAll(made), editor);
+    EXPECT_EQ(Contents(made), editor);
 }

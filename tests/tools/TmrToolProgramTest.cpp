@@ -39,12 +39,8 @@ Outcome Tmrtool(const QStringList& args, const QByteArray& input = {}, const QSt
     return r;
 }
 
-class TmrtoolProgram : public ::testing::Test
+class TmrtoolProgram : public testing_support::InTemporaryFolder
 {
-protected:
-    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
-    QString Path(const QString& name) const { return dir.filePath(name); }
-    QTemporaryDir dir;
 };
 
 } // namespace

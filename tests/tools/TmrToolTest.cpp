@@ -40,17 +40,19 @@ std::size_t LineCount(const std::string& s)
     return static_cast<std::size_t>(std::count(s.begin(), s.end(), '\n'));
 }
 
-class TmrTool : public ::testing::Test
+const char* const SampleJson = R"({"items": [{"name": "FRIES", "cook": "3:00", "shake": "0:30",
+    "hold": "7:00", "compensation": 1}, {"name": "FISH", "cook": "4:30", "hold": "5:00"},
+    {"name": "chicken 2", "cook": "12:00", "shake": "1:15", "hold": "15:00", "compensation": 1}]})";
+
+class TmrTool : public InTemporaryFolder
 {
 protected:
-    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
     void TearDown() override
     {
         // Give back what a test took away, so the folder can be removed.
         QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
-    QString Path(const QString& name) const { return dir.filePath(name); }
     std::string P(const QString& name) const { return Path(name).toStdString(); }
 
     // A file of `size` bytes: the sample menu, cut or followed by 0x7F.
@@ -76,6 +78,16 @@ protected:
         return Path(name);
     }
 
+    // The JSON to import and an old OUT.tmr that a refused import must
+    // leave byte for byte.
+    QByteArray PutInputOverAnOldMenu()
+    {
+        Put(Path("in.json"), SampleJson);
+        const QByteArray old(FileDataSize, '\x42');
+        Put(Path("OUT.tmr"), old);
+        return old;
+    }
+
     static void RequireUnprivileged()
     {
 #ifdef _WIN32
@@ -85,13 +97,7 @@ protected:
         ASSERT_NE(geteuid(), 0u) << "permission tests must run as an ordinary user";
 #endif
     }
-
-    QTemporaryDir dir;
 };
-
-const char* const SampleJson = R"({"items": [{"name": "FRIES", "cook": "3:00", "shake": "0:30",
-    "hold": "7:00", "compensation": 1}, {"name": "FISH", "cook": "4:30", "hold": "5:00"},
-    {"name": "chicken 2", "cook": "12:00", "shake": "1:15", "hold": "15:00", "compensation": 1}]})";
 
 } // namespace
 
@@ -364,9 +370,7 @@ TEST_F(TmrTool, ImportRefusesBadInputAndWritesNothing)
 
 TEST_F(TmrTool, ImportReplacesAnExistingFileOnlyWithForce)
 {
-    Put(Path("in.json"), SampleJson);
-    const QByteArray old(FileDataSize, '\x42');
-    Put(Path("OUT.tmr"), old);
+    const QByteArray old = PutInputOverAnOldMenu();
     const Result refused = Tmr({"import", Path("in.json"), "-o", Path("OUT.tmr")});
     EXPECT_EQ(refused.status, ExitFound);
     EXPECT_EQ(refused.err, "tmrtool: " + P("OUT.tmr") + ": exists already; --force replaces it\n" +
@@ -409,9 +413,7 @@ TEST_F(TmrTool, ImportOntoAReadOnlyFileLeavesItAsItWas)
     ASSERT_NO_FATAL_FAILURE(RequireUnprivileged());
     if (IsSkipped())
         return;
-    Put(Path("in.json"), SampleJson);
-    const QByteArray old(FileDataSize, '\x42');
-    Put(Path("OUT.tmr"), old);
+    const QByteArray old = PutInputOverAnOldMenu();
     ASSERT_TRUE(QFile::setPermissions(Path("OUT.tmr"), QFile::ReadOwner));
     const Result r = Tmr({"import", Path("in.json"), "-o", Path("OUT.tmr"), "--force"});
     EXPECT_EQ(r.status, ExitTrouble);
@@ -426,9 +428,7 @@ TEST_F(TmrTool, ImportIntoAFolderThatMayNotBeWrittenChangesNothing)
     ASSERT_NO_FATAL_FAILURE(RequireUnprivileged());
     if (IsSkipped())
         return;
-    Put(Path("in.json"), SampleJson);
-    const QByteArray old(FileDataSize, '\x42');
-    Put(Path("OUT.tmr"), old);
+    const QByteArray old = PutInputOverAnOldMenu();
     ASSERT_TRUE(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
     const Result replace = Tmr({"import", Path("in.json"), "-o", Path("OUT.tmr"), "--force"});
     EXPECT_EQ(replace.status, ExitTrouble);

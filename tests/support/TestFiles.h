@@ -1,0 +1,55 @@
+// Files and folders for tests: write a fixture, read a result back, list what
+// a folder holds, work in a folder of one's own.
+#pragma once
+
+#include <QByteArray>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace testing_support {
+
+inline void Put(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+// What a file holds; "<unreadable>" when it cannot be read, which equals no
+// content a test writes or expects.
+inline QByteArray Contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+// Every entry below root, sorted, hidden ones too, so that a leftover
+// temporary file shows.
+inline QStringList FileTree(const QString& root)
+{
+    QStringList entries;
+    QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        entries << it.next();
+    entries.sort();
+    return entries;
+}
+
+// A test that works in a fresh folder of its own.
+class InTemporaryFolder : public ::testing::Test
+{
+protected:
+    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
+    QString Path(const QString& name) const { return dir.filePath(name); }
+
+    QTemporaryDir dir;
+};
+
+} // namespace testing_support
