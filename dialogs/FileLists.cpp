@@ -1,5 +1,6 @@
 #include "FileLists.h"
 
+#include "FormControls.h"
 #include "PlatformPaths.h"
 
 #include <QDir>
@@ -139,7 +140,7 @@ void DirListBox::OpenLine(const QTreeWidgetItem* item)
 
 void DirListBox::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    if (IsEnterKey(event)) {
         OpenLine(currentItem());
         event->accept();
         return;

@@ -4,6 +4,11 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
+bool IsEnterKey(const QKeyEvent* event)
+{
+    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
+
 CommandButton::CommandButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent)
 {
     // A button in a dialog would otherwise become a default candidate, and
@@ -15,7 +20,7 @@ CommandButton::CommandButton(const QString& caption, QWidget* parent) : QPushBut
 
 void CommandButton::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    if (IsEnterKey(event)) {
         // Space chooses once however long it is held; so does Enter. A held
         // Enter that opened a dialog from the window behind it keeps repeating
         // there, and must not answer for the operator.

@@ -5,6 +5,12 @@
 #include <QFrame>
 #include <QPushButton>
 
+class QKeyEvent;
+
+// Enter on the main keyboard or on the keypad: the two keys act alike on
+// every control that takes Enter.
+bool IsEnterKey(const QKeyEvent* event);
+
 // A command button whose caption wraps onto more lines when it is wider than
 // the button, as the small layout's long captions need. It is never a default
 // button: Space or Enter presses it only while it has the focus, in the editor
