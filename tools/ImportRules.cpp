@@ -159,6 +159,11 @@ void Errors::Add(std::string_view field, const std::string& shown, std::string_v
     out.push_back(where + ": " + std::string(field) + ": " + shown + " " + std::string(reason));
 }
 
+std::string_view View(const QByteArray& bytes)
+{
+    return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
+}
+
 // A whole number from a JSON number, true/false, or a text of digits.
 std::optional<long> WholeNumber(const Value& v)
 {
