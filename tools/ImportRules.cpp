@@ -39,7 +39,7 @@ std::optional<int> RawSeconds(std::string_view text)
         if (total * 60 > MaxRawSeconds)
             return std::nullopt;
     }
-    const int s = (seconds[0] - '0') * 10 + (seconds[1] - '0');
+    const int s = DigitsValue(seconds);
     if (s > 59)
         return std::nullopt;
     total = total * 60 + s;
@@ -164,7 +164,6 @@ std::string_view View(const QByteArray& bytes)
     return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
 }
 
-// A whole number from a JSON number, true/false, or a text of digits.
 std::optional<long> WholeNumber(const Value& v)
 {
     if (v.kind == Value::Kind::Number) {
@@ -175,7 +174,7 @@ std::optional<long> WholeNumber(const Value& v)
     if (v.kind == Value::Kind::Text && AllDigits(v.text)) {
         if (v.text.size() > 9)
             return std::nullopt;
-        return std::stol(v.text);
+        return DigitsValue(v.text);
     }
     return std::nullopt;
 }
