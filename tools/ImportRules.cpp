@@ -7,6 +7,7 @@
 #include "Text.h"
 #include "TimeValues.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -63,20 +64,17 @@ std::string CheckName(const Value& v, bool editor, Errors& errors)
     if (v.text.empty())
         return {};
     const std::vector<std::int32_t> points = Utf8CodePoints(v.text);
-    const bool rawFits = points.size() <= static_cast<std::size_t>(NameLength) && IsLatin1(v.text);
+    const bool fits = points.size() <= static_cast<std::size_t>(NameLength);
+    const auto wide = std::ranges::find_if(points, [](std::int32_t cp) { return cp > 0xFF; });
     if (!editor) {
-        if (points.size() > static_cast<std::size_t>(NameLength))
+        if (!fits)
             errors.Add("name", v.shown,
                        "has " + std::to_string(points.size()) + " characters, at most 10");
-        else if (!IsLatin1(v.text))
-            for (const std::int32_t cp : points)
-                if (cp > 0xFF) {
-                    errors.Add("name", v.shown,
-                               "has " + CodePointText(cp) + ", which Latin-1 lacks");
-                    break;
-                }
+        else if (wide != points.end())
+            errors.Add("name", v.shown, "has " + CodePointText(*wide) + ", which Latin-1 lacks");
         return v.text;
     }
+    const bool rawFits = fits && wide == points.end();
     // As if typed into the name field: each character through the key filter.
     std::string typed;
     for (const std::int32_t cp : points) {
