@@ -116,6 +116,12 @@ void FileError(Console& c, const QString& path, const std::string& reason)
     c.err << "tmrtool: " << ToStd(path) << ": " << reason << "\n";
 }
 
+int NothingWritten(Console& c, const QString& path, const QString& reason)
+{
+    FileError(c, path, ToStd(reason) + "; nothing written");
+    return ExitTrouble;
+}
+
 bool ReadWholeMenu(Console& c, const QString& path, MenuImage& image)
 {
     const FileResult r = ReadMenuFile(path, image);
