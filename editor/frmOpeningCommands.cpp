@@ -97,8 +97,10 @@ void frmOpening::ChooseItem(std::int16_t k)
     ItemChanged = FlagFalse;
 }
 
-void frmOpening::ChooseFirstLine()
+void frmOpening::ShowWholeMenu(std::int16_t how)
 {
+    ResetFieldColors();
+    SetupOpeningForm(how);
     CurrentItem = 0;
     lstItems->setFocus();
     lstItems->setCurrentRow(0);
@@ -134,9 +136,7 @@ void frmOpening::cmdBut_Click(std::int16_t index)
             return;
         if (!LoadMenuFromFile())
             return;
-        ResetFieldColors();
-        SetupOpeningForm(1);
-        ChooseFirstLine();
+        ShowWholeMenu(1);
         break;
     case ButSaveItem:
         if (CurrentItem < 0)
@@ -162,9 +162,7 @@ void frmOpening::cmdBut_Click(std::int16_t index)
     case ButNewMenu:
         if (!AskClearAll())
             return;
-        ResetFieldColors();
-        SetupOpeningForm(0);
-        ChooseFirstLine();
+        ShowWholeMenu(0);
         break;
     default:
         break;
