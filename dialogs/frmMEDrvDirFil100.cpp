@@ -159,9 +159,7 @@ void frmMEDrvDirFil100::PlaceWindow()
 
 void frmMEDrvDirFil100::SetDrvDirFilFormCenter()
 {
-    const QRect outer = WindowRectTwips(this);
-    FormCenterY = RoundHalfEven(outer.top() + outer.height() / 2.0);
-    FormCenterX = RoundHalfEven(outer.left() + outer.width() / 2.0);
+    SetFormCenter(this);
 }
 
 void frmMEDrvDirFil100::lstDrive_Change()
