@@ -66,7 +66,8 @@ private:
 
     std::int16_t AskMessage(std::int16_t style, std::uint32_t color, const QString& text);
     bool AskClearAll();
-    void ShowInvalidEntries();
+    // Validates the fields; when they fail, says so over the window.
+    bool AcceptEntries();
     void ResetFieldColors();
     // Loads item k into the fields and makes it the current item.
     void ChooseItem(std::int16_t k);

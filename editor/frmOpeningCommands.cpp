@@ -62,9 +62,12 @@ bool frmOpening::AskClearAll()
            AnswerYes;
 }
 
-void frmOpening::ShowInvalidEntries()
+bool frmOpening::AcceptEntries()
 {
+    if (ValidateItemEntries())
+        return true;
     AskMessage(StyleOkOverWindow, ColorRed, QStringLiteral("\r\nInvalid Entry(s)."));
+    return false;
 }
 
 void frmOpening::ResetFieldColors()
@@ -119,10 +122,8 @@ void frmOpening::cmdBut_Click(std::int16_t index)
         break;
     case ButSaveMenu:
         if (ItemChanged && CurrentItem >= 0) {
-            if (!ValidateItemEntries()) {
-                ShowInvalidEntries();
+            if (!AcceptEntries())
                 return;
-            }
             ItemSaveToMemory(CurrentItem);
             ItemChanged = FlagFalse;
             ReplaceListLine(CurrentItem);
@@ -139,12 +140,8 @@ void frmOpening::cmdBut_Click(std::int16_t index)
         ShowWholeMenu(1);
         break;
     case ButSaveItem:
-        if (CurrentItem < 0)
+        if (CurrentItem < 0 || !AcceptEntries())
             return;
-        if (!ValidateItemEntries()) {
-            ShowInvalidEntries();
-            return;
-        }
         ClearItemMemory(CurrentItem);
         ItemSaveToMemory(CurrentItem);
         ItemChanged = FlagFalse;
@@ -208,8 +205,7 @@ void frmOpening::lstItems_Click()
         return;
     }
 
-    if (!ValidateItemEntries()) {
-        ShowInvalidEntries();
+    if (!AcceptEntries()) {
         ReselectListLine(CurrentItem);
         return;
     }
