@@ -11,6 +11,30 @@
 #include <QPrinter>
 #include <QWidget>
 
+namespace {
+
+// The card's title: the name of the menu file last chosen, else "Menu".
+QString MenuPrintTitle()
+{
+    const QString name = QFileInfo(ChosenFileName).fileName();
+    return name.isEmpty() ? QStringLiteral("Menu") : name;
+}
+
+// Paints the card of `items` as one page of `printer`; nothing when the
+// printer could not start.
+void PrintMenuCard(QPrinter& printer, const QString& title, const MenuItems& items)
+{
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return;
+    const QRectF page(QPointF(0, 0),
+                      printer.pageLayout().paintRectPixels(printer.resolution()).size());
+    PaintMenuCard(painter, page, title, items);
+    painter.end();
+}
+
+} // namespace
+
 void InstallMenuPrint(QWidget* window)
 {
     auto* print = new QAction(QStringLiteral("Print Menu"), window);
@@ -31,21 +55,4 @@ void InstallMenuPrint(QWidget* window)
             [](QPrinter* target) { PrintMenuCard(*target, MenuPrintTitle(), ItemMemory); });
         preview.exec();
     });
-}
-
-QString MenuPrintTitle()
-{
-    const QString name = QFileInfo(ChosenFileName).fileName();
-    return name.isEmpty() ? QStringLiteral("Menu") : name;
-}
-
-bool PrintMenuCard(QPrinter& printer, const QString& title, const MenuItems& items)
-{
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return false;
-    const QRectF page(QPointF(0, 0),
-                      printer.pageLayout().paintRectPixels(printer.resolution()).size());
-    PaintMenuCard(painter, page, title, items);
-    return painter.end();
 }
