@@ -6,7 +6,6 @@
 
 #include <QAction>
 #include <QFileInfo>
-#include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QWidget>
@@ -20,17 +19,12 @@ QString MenuPrintTitle()
     return name.isEmpty() ? QStringLiteral("Menu") : name;
 }
 
-// Paints the card of `items` as one page of `printer`; nothing when the
-// printer could not start.
+// Paints the card of `items` as one page of `printer`.
 void PrintMenuCard(QPrinter& printer, const QString& title, const MenuItems& items)
 {
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return;
     const QRectF page(QPointF(0, 0),
                       printer.pageLayout().paintRectPixels(printer.resolution()).size());
-    PaintMenuCard(painter, page, title, items);
-    painter.end();
+    PaintMenuCard(printer, page, title, items);
 }
 
 } // namespace
