@@ -17,8 +17,8 @@
 // SOAK_TRACE=1 prints every step as it runs.
 #include "EditorTestSupport.h"
 
+#include "ChooserActions.h"
 #include "EntryRules.h"
-#include "FileLists.h"
 #include "Global_data.h"
 #include "KeyFilters.h"
 #include "MenuEditors100.h"
@@ -42,7 +42,6 @@
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTreeWidgetItemIterator>
 
 #include <deque>
 #include <iostream>
@@ -52,6 +51,7 @@
 #include <set>
 
 using namespace editor_testing;
+using namespace testing_support;
 
 namespace {
 
@@ -177,24 +177,6 @@ void CloseWithoutButton(Random& random, QWidget* dialog)
         dialog->close();
     else
         QTest::keyClick(dialog, Qt::Key_Escape);
-}
-
-// Opens the folder of that full path in the chooser's folder list by
-// double-clicking its line.
-bool OpenFolder(DirListBox* tree, const QString& path)
-{
-    QTreeWidgetItem* item = nullptr;
-    int line = 0;
-    for (QTreeWidgetItemIterator it(tree); *it; ++it, ++line)
-        if (tree->List(line) == path)
-            item = *it;
-    if (!item)
-        return false;
-    tree->scrollToItem(item);
-    const QPoint at = tree->visualItemRect(item).center();
-    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, at);
-    return tree->Path() == path;
 }
 
 // Answers every dialog that opens, at random, and writes down what it saw.
@@ -324,21 +306,14 @@ private:
         chooserMessage_.clear();
     }
 
-    void ClickFile(FileListBox* files, int row)
-    {
-        files->scrollToItem(files->item(row));
-        QTest::mouseClick(files->viewport(), Qt::LeftButton, {},
-                          files->visualItemRect(files->item(row)).center());
-    }
-
     // Into the subfolder SUB, or back up from it.
-    void Wander(DirListBox* folders)
+    void Wander(QDialog* dialog)
     {
-        const QString path = folders->Path();
+        const QString path = ChooserFolders(dialog)->Path();
         const QString target = QFileInfo(path).fileName() == QLatin1String("SUB")
                                    ? QFileInfo(path).path()
                                    : QDir(path).filePath(QStringLiteral("SUB"));
-        if (!OpenFolder(folders, target))
+        if (!OpenFolder(dialog, target))
             problems << QStringLiteral("could not open the folder ") + target;
     }
 
@@ -349,9 +324,8 @@ private:
         seen.kind = Seen::Chooser;
         seen.mode = ChooserMode;
         seen.folder = ChooserFolder;
-        auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("txtFileName"));
-        auto* files = dialog->findChild<FileListBox*>(QStringLiteral("lstFile"));
-        auto* folders = dialog->findChild<DirListBox*>(QStringLiteral("lstDirectory"));
+        QLineEdit* field = ChooserField(dialog);
+        const FileListBox* files = ChooserFiles(dialog);
         const bool saving = seen.mode == 0;
 
         // A few fumbles first.
@@ -379,10 +353,10 @@ private:
                 break;
             case 2:
                 if (files->ListCount() > 0)
-                    ClickFile(files, random_.Below(files->ListCount()));
+                    ClickFile(dialog, files->List(random_.Below(files->ListCount())));
                 break;
             case 3:
-                Wander(folders);
+                Wander(dialog);
                 break;
             }
         }
@@ -398,7 +372,7 @@ private:
                 if (files->List(i).size() == 8 + 4)
                     eight.push_back(i);
             if (!eight.empty() && random_.Chance(25)) {
-                ClickFile(files, random_.Pick(eight));
+                ClickFile(dialog, files->List(random_.Pick(eight)));
             } else {
                 field->clear();
                 QTest::keyClicks(field, random_.Pick(saveNames_));
@@ -406,9 +380,9 @@ private:
             DialogButton(dialog, 1)->click();
         } else {
             if (files->ListCount() > 0) {
-                ClickFile(files, random_.Below(files->ListCount()));
+                ClickFile(dialog, files->List(random_.Below(files->ListCount())));
                 if (random_.Chance(10))
-                    Wander(folders);
+                    Wander(dialog);
             }
             if (field->text().isEmpty()) {
                 RefusedOk(dialog, NoFilename);
