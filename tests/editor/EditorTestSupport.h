@@ -6,6 +6,7 @@
 
 #include "Edition.h"
 #include "Startup.h"
+#include "StringBridge.h"
 #include "frmOpening.h"
 
 #include <QCheckBox>
@@ -36,6 +37,19 @@ struct frmOpening::TestAccess {
 namespace editor_testing {
 
 EnvironmentLookup FakeEnvironment(std::map<std::string, std::string> values);
+
+// The name the window gives the control of a layout table line.
+inline QString ObjectName(const ControlLayout& c)
+{
+    const QString name = ToQString(c.Name);
+    return c.Kind == ControlKind::Button ? name + QStringLiteral("_%1").arg(c.Index) : name;
+}
+
+// Names the instance of a test that runs with each edition.
+inline std::string EditionName(const ::testing::TestParamInfo<const Edition*>& info)
+{
+    return std::string(info.param->ProductName);
+}
 
 // Closes what is left, drops queued dialog answers and checks that no
 // top-level window remains.

@@ -63,7 +63,7 @@ QByteArray MenuFileWithTail(qsizetype tail)
     MenuImage image{};
     image[190] = 0x5A;
     EncodeMenu(items, image);
-    QByteArray bytes(reinterpret_cast<const char*>(image.data()), FileDataSize);
+    QByteArray bytes = AsBytes(image);
     bytes.append(QByteArray(tail, '\xEE'));
     return bytes;
 }
@@ -271,7 +271,7 @@ protected:
         ASSERT_EQ(PendingModalActions(), 0);
         const QByteArray saved = Contents(MenuPath("ALIVE001.tmr"));
         ASSERT_EQ(saved.size(), FileDataSize);
-        EXPECT_EQ(saved, QByteArray(reinterpret_cast<const char*>(FileData.data()), FileDataSize));
+        EXPECT_EQ(saved, AsBytes(FileData));
         const MenuItems stored = ItemMemory;
 
         AnswerWith("YES");
@@ -445,8 +445,7 @@ TEST_P(FaultMatrix, ReadingFilesLongerThanAMenuTakesTheirFirst191Bytes)
         Press(2);
         ASSERT_EQ(PendingModalActions(), 0);
         const MenuItems read = DecodeMenu(FileData);
-        EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(FileData.data()), FileDataSize),
-                  bytes.left(FileDataSize));
+        EXPECT_EQ(AsBytes(FileData), bytes.left(FileDataSize));
         EXPECT_TRUE(ItemMemory == read);
         EXPECT_EQ(ItemMemory[0], (MenuItem{"OLD ONE", "2:00", "0:10", "5:00", 1}));
         EXPECT_EQ(ItemMemory[9], (MenuItem{"OLD TEN", "1092:15", "0:00", "0:00", 200}));
@@ -505,10 +504,8 @@ TEST_P(FaultMatrix, TinyDiskSavingOntoAFullFileSystemKeepsTheOldFile)
     const QString tiny = qEnvironmentVariable("QUENMARK_TINY_FS");
     if (tiny.isEmpty())
         GTEST_SKIP() << "no small file system: run through tests/run-with-tiny-fs";
-    const QString folder = QDir(tiny).filePath(
-        QStringLiteral("menus-%1")
-            .arg(QString::fromLatin1(GetParam()->ProductName.data(),
-                                     static_cast<qsizetype>(GetParam()->ProductName.size()))));
+    const QString folder =
+        QDir(tiny).filePath(QStringLiteral("menus-%1").arg(ToQString(GetParam()->ProductName)));
     ASSERT_TRUE(QDir().mkpath(folder));
     MenuFolder = folder.toStdString();
     const QString path = MenuPath("MENU0001.tmr");
@@ -538,11 +535,6 @@ TEST_P(FaultMatrix, TinyDiskSavingOntoAFullFileSystemKeepsTheOldFile)
     ASSERT_TRUE(QFile::remove(filler));
     ExpectStillWorks();
     EXPECT_TRUE(QFile::remove(MenuPath("ALIVE001.tmr")));
-}
-
-std::string EditionName(const ::testing::TestParamInfo<const Edition*>& info)
-{
-    return std::string(info.param->ProductName);
 }
 
 INSTANTIATE_TEST_SUITE_P(Editions, FaultMatrix,

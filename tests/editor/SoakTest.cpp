@@ -26,6 +26,7 @@
 #include "MenuFileFormat.h"
 #include "ModalDriver.h"
 #include "QuenmarkEdition.h"
+#include "TestFiles.h"
 #include "Text.h"
 #include "TimeValues.h"
 #include "VbColor.h"
@@ -103,11 +104,6 @@ QString Describe(const MenuItem& m)
         .arg(Visible(QString::fromStdString(m.Name)), Visible(QString::fromStdString(m.Cook)),
              Visible(QString::fromStdString(m.Duty)), Visible(QString::fromStdString(m.Hold)))
         .arg(m.Comp);
-}
-
-QByteArray ImageBytes(const MenuImage& image)
-{
-    return QByteArray(reinterpret_cast<const char*>(image.data()), FileDataSize);
 }
 
 class Random
@@ -770,11 +766,11 @@ private:
         image[190] = static_cast<std::uint8_t>(random_.Below(256));
         EncodeMenu(items, image);
 
-        Put(QDir(folder).filePath("BREAKFAST.tmr"), ImageBytes(image));
+        Put(QDir(folder).filePath("BREAKFAST.tmr"), AsBytes(image));
         Put(QDir(folder).filePath("FOREIGN1.tmr"), random_.Bytes(FileDataSize));
         Put(QDir(folder).filePath("SHORT.tmr"), random_.Bytes(random_.Between(0, 190)));
         Put(QDir(folder).filePath("LONGMENU.tmr"),
-            ImageBytes(image) + random_.Bytes(random_.Between(1, 4096)));
+            AsBytes(image) + random_.Bytes(random_.Between(1, 4096)));
         Put(QDir(folder).filePath("SUB/SUBMENU1.tmr"), random_.Bytes(FileDataSize));
         Put(QDir(folder).filePath("notes.txt"), "not a menu");
     }
@@ -807,9 +803,7 @@ private:
     void StartEditor()
     {
         edition_ = random_.Chance(70) ? &QuenmarkEdition : &VessquenEdition;
-        Trace(QStringLiteral("start ") +
-              QString::fromLatin1(edition_->ProductName.data(),
-                                  static_cast<qsizetype>(edition_->ProductName.size())));
+        Trace(QStringLiteral("start ") + ToQString(edition_->ProductName));
         window_ =
             Startup(*edition_, FakeEnvironment({{"HOME", home_.path().toStdString()},
                                                 {"USERPROFILE", home_.path().toStdString()}}));
@@ -1170,7 +1164,7 @@ private:
             return;
         }
         ++figures_.savesWritten;
-        files_[path] = ImageBytes(model_.image);
+        files_[path] = AsBytes(model_.image);
         // The file on disk is the store as it stood: 191 bytes that decode to
         // it.
         QFile file(path);
