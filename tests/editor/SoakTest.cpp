@@ -60,13 +60,6 @@ constexpr quint64 DefaultSeed = 20240607;
 constexpr int DefaultSteps = 3000;
 constexpr std::size_t TraceKept = 40;
 
-const QString QuestionChange =
-    QStringLiteral("\r\nYou are changing Menu Items.\r\nDo you want to save Item %1 information?");
-const QString QuestionClear =
-    QStringLiteral("\r\nAre you sure you want to\r\nclear ALL Item information ?");
-const QString QuestionRead = QStringLiteral(
-    "\r\nALL Current Item Information\r\nwill be deleted. Do you want to continue ?");
-const QString InvalidEntries = QStringLiteral("\r\nInvalid Entry(s).");
 const QString NoFilename = QStringLiteral("\r\nNo Filename Exists");
 const QString InvalidFilename = QStringLiteral("\r\nInvalid Filename");
 
@@ -1108,7 +1101,7 @@ private:
     {
         if (!Press(4))
             return;
-        const auto answer = ExpectMessage(17, ColorYellow, QuestionClear);
+        const auto answer = ExpectMessage(17, ColorYellow, ClearQuestion);
         if (answer != AnswerYes)
             return;
         ResetColors();
@@ -1121,7 +1114,7 @@ private:
     void NewMenu()
     {
         Press(5);
-        if (ExpectMessage(17, ColorYellow, QuestionClear) != AnswerYes)
+        if (ExpectMessage(17, ColorYellow, ClearQuestion) != AnswerYes)
             return;
         ResetColors();
         model_.store = {};
@@ -1187,7 +1180,7 @@ private:
     void GetMenu()
     {
         Press(2);
-        if (ExpectMessage(17, ColorYellow, QuestionRead) != AnswerYes)
+        if (ExpectMessage(17, ColorYellow, GetQuestion) != AnswerYes)
             return;
         const std::optional<Seen> chooser = ExpectChooser(1);
         if (!chooser || chooser->chosen.isEmpty())
@@ -1245,7 +1238,7 @@ private:
             model_.current = line;
             return;
         }
-        const auto answer = ExpectMessage(18, ColorYellow, QuestionChange.arg(model_.current + 1));
+        const auto answer = ExpectMessage(18, ColorYellow, ChangeQuestion(model_.current + 1));
         if (answer == AnswerNo) {
             ResetColors();
             Load(line);
