@@ -114,9 +114,5 @@ int RunCard(CommandLine& cl, const QStringList& args, Console& c)
     const CardResult written =
         WriteMenuCard(out, heading, DecodeMenu(image), as,
                       pageName == "letter" ? CardPage::Letter : CardPage::A4, dots);
-    if (!written.ok) {
-        FileError(c, out, ToStd(written.error) + "; nothing written");
-        return ExitTrouble;
-    }
-    return ExitOk;
+    return written.ok ? ExitOk : NothingWritten(c, out, written.error);
 }

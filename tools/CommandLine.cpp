@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include "MenuFileAccess.h"
+#include "MenuText.h"
 
 #include <QFileInfo>
 
@@ -115,6 +116,12 @@ void FileError(Console& c, const QString& path, const std::string& reason)
     c.err << "tmrtool: " << ToStd(path) << ": " << reason << "\n";
 }
 
+int NothingWritten(Console& c, const QString& path, const QString& reason)
+{
+    FileError(c, path, ToStd(reason) + "; nothing written");
+    return ExitTrouble;
+}
+
 bool ReadWholeMenu(Console& c, const QString& path, MenuImage& image)
 {
     const FileResult r = ReadMenuFile(path, image);
@@ -125,7 +132,6 @@ bool ReadWholeMenu(Console& c, const QString& path, MenuImage& image)
     const qint64 size = QFileInfo(path).size();
     if (size > FileDataSize)
         FileError(c, path,
-                  "warning: " + std::to_string(size) + " bytes, expected " +
-                      std::to_string(FileDataSize) + "; the bytes after the 191st are left out");
+                  "warning: " + SizeMismatch(size) + "; the bytes after the 191st are left out");
     return true;
 }

@@ -47,6 +47,8 @@ private:
 
 // "tmrtool: PATH: reason" on standard error.
 void FileError(Console& c, const QString& path, const std::string& reason);
+// The same for an output left as it was, "...; nothing written"; ExitTrouble.
+int NothingWritten(Console& c, const QString& path, const QString& reason);
 
 // A whole menu, for the commands that need all 191 bytes; a longer file gives
 // its first 191 bytes, with a warning. False after the reason was told.

@@ -82,9 +82,5 @@ int RunImport(CommandLine& cl, const QStringList& args, Console& c)
     }
 
     const FileResult written = WriteMenuFile(outPath, ImportedImage(menu));
-    if (!written.ok) {
-        FileError(c, outPath, ToStd(written.error) + "; nothing written");
-        return ExitTrouble;
-    }
-    return ExitOk;
+    return written.ok ? ExitOk : NothingWritten(c, outPath, written.error);
 }

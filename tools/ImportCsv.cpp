@@ -26,7 +26,7 @@ ImportedMenu ParseMenuCsv(const QByteArray& bytes, const std::string& input, Imp
 {
     ImportedMenu menu;
     auto& errors = menu.errors;
-    const CsvTable table = ParseCsv(std::string_view(bytes.constData(), bytes.size()));
+    const CsvTable table = ParseCsv(View(bytes));
 
     std::size_t next = 0;
     while (next < table.records.size() && table.records[next].blank)

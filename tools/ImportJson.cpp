@@ -17,6 +17,7 @@ Value FromJson(const QJsonValue& j)
     switch (j.type()) {
     case QJsonValue::Null:
     case QJsonValue::Undefined:
+        v.shown = "null";
         return v;
     case QJsonValue::String:
         return Value::Text(j.toString().toStdString());
@@ -86,8 +87,7 @@ ImportedMenu ParseMenuJson(const QByteArray& bytes, const std::string& input, Im
         if (n && *n >= 0 && *n <= 255)
             menu.reserved = static_cast<std::uint8_t>(*n);
         else
-            topErrors.Add("reserved", v.shown.empty() ? "null" : v.shown,
-                          "is not a whole number from 0 to 255");
+            topErrors.Add("reserved", v.shown, "is not a whole number from 0 to 255");
     }
     if (!top.contains("items")) {
         errors.push_back(input + ": items: missing; a menu is {\"items\": [...]}");
@@ -95,8 +95,7 @@ ImportedMenu ParseMenuJson(const QByteArray& bytes, const std::string& input, Im
     }
     const QJsonValue itemsValue = top.value("items");
     if (!itemsValue.isArray()) {
-        const Value v = FromJson(itemsValue);
-        topErrors.Add("items", v.shown.empty() ? "null" : v.shown, "is not a list");
+        topErrors.Add("items", FromJson(itemsValue).shown, "is not a list");
         return menu;
     }
     const QJsonArray items = itemsValue.toArray();

@@ -7,6 +7,7 @@
 #include "Text.h"
 #include "TimeValues.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -39,7 +40,7 @@ std::optional<int> RawSeconds(std::string_view text)
         if (total * 60 > MaxRawSeconds)
             return std::nullopt;
     }
-    const int s = (seconds[0] - '0') * 10 + (seconds[1] - '0');
+    const int s = DigitsValue(seconds);
     if (s > 59)
         return std::nullopt;
     total = total * 60 + s;
@@ -63,20 +64,17 @@ std::string CheckName(const Value& v, bool editor, Errors& errors)
     if (v.text.empty())
         return {};
     const std::vector<std::int32_t> points = Utf8CodePoints(v.text);
-    const bool rawFits = points.size() <= static_cast<std::size_t>(NameLength) && IsLatin1(v.text);
+    const bool fits = points.size() <= static_cast<std::size_t>(NameLength);
+    const auto wide = std::ranges::find_if(points, [](std::int32_t cp) { return cp > 0xFF; });
     if (!editor) {
-        if (points.size() > static_cast<std::size_t>(NameLength))
+        if (!fits)
             errors.Add("name", v.shown,
                        "has " + std::to_string(points.size()) + " characters, at most 10");
-        else if (!IsLatin1(v.text))
-            for (const std::int32_t cp : points)
-                if (cp > 0xFF) {
-                    errors.Add("name", v.shown,
-                               "has " + CodePointText(cp) + ", which Latin-1 lacks");
-                    break;
-                }
+        else if (wide != points.end())
+            errors.Add("name", v.shown, "has " + CodePointText(*wide) + ", which Latin-1 lacks");
         return v.text;
     }
+    const bool rawFits = fits && wide == points.end();
     // As if typed into the name field: each character through the key filter.
     std::string typed;
     for (const std::int32_t cp : points) {
@@ -159,7 +157,11 @@ void Errors::Add(std::string_view field, const std::string& shown, std::string_v
     out.push_back(where + ": " + std::string(field) + ": " + shown + " " + std::string(reason));
 }
 
-// A whole number from a JSON number, true/false, or a text of digits.
+std::string_view View(const QByteArray& bytes)
+{
+    return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
+}
+
 std::optional<long> WholeNumber(const Value& v)
 {
     if (v.kind == Value::Kind::Number) {
@@ -170,7 +172,7 @@ std::optional<long> WholeNumber(const Value& v)
     if (v.kind == Value::Kind::Text && AllDigits(v.text)) {
         if (v.text.size() > 9)
             return std::nullopt;
-        return std::stol(v.text);
+        return DigitsValue(v.text);
     }
     return std::nullopt;
 }

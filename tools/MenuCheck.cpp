@@ -47,8 +47,7 @@ std::vector<Finding> CheckMenuBytes(std::span<const std::uint8_t> head, std::int
 {
     std::vector<Finding> out;
     if (size != FileDataSize)
-        out.push_back(
-            {0, false, std::to_string(size) + " bytes, expected " + std::to_string(FileDataSize)});
+        out.push_back({0, false, SizeMismatch(size)});
     const int records = WholeRecords(head);
     for (int i = 0; i < records; ++i)
         CheckRecord(i + 1, RecordAt(head, i), out);

@@ -6,11 +6,6 @@
 
 #include <QFileInfo>
 
-std::string_view View(const QByteArray& bytes)
-{
-    return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
-}
-
 MenuFormat GuessMenuFormat(const QString& path, const QByteArray& bytes)
 {
     const QString suffix = QFileInfo(path).suffix().toLower();

@@ -79,8 +79,7 @@ std::string ShowMenu(const std::string& file, const MenuFileBytes& bytes, ShowSt
         }
     }
     if (bytes.size != FileDataSize)
-        out += file + ": " + std::to_string(bytes.size) + " bytes, expected " +
-               std::to_string(FileDataSize) + "\n";
+        out += file + ": " + SizeMismatch(bytes.size) + "\n";
     if (bytes.head.size() >= static_cast<std::size_t>(FileDataSize) &&
         bytes.head[ReservedByteIndex] != 0)
         out += "reserved byte 190: " + HexByte(bytes.head[ReservedByteIndex]) + "\n";

@@ -40,6 +40,11 @@ std::string ChecksumMismatch(ConstRecordBytes record)
     return HexByte(record[ChecksumOffset]) + ", expected " + HexByte(RecordChecksum(record));
 }
 
+std::string SizeMismatch(std::int64_t size)
+{
+    return std::to_string(size) + " bytes, expected " + std::to_string(FileDataSize);
+}
+
 std::string EscapeControls(std::string_view utf8)
 {
     return Escaped(utf8, false);

@@ -13,6 +13,8 @@ std::string HexByte(std::uint8_t b);
 
 // "0x12, expected 0x91": the checksum a record holds and the one it should.
 std::string ChecksumMismatch(ConstRecordBytes record);
+// "190 bytes, expected 191": the length a file has and the one a menu has.
+std::string SizeMismatch(std::int64_t size);
 
 // `utf8` with control characters (0-31, 127-159) and invalid bytes written as
 // \xHH, backslashes doubled, so that a terminal shows what is there.

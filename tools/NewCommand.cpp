@@ -17,10 +17,8 @@ int RunNew(CommandLine& cl, const QStringList& args, Console& c)
     if (out.isEmpty())
         return cl.Usage(c, "no -o OUT given");
     const QFileInfo target(out);
-    if (target.isDir()) {
-        FileError(c, out, "Is a directory; nothing written");
-        return ExitTrouble;
-    }
+    if (target.isDir())
+        return NothingWritten(c, out, "Is a directory");
     if (target.exists() && !cl.parser.isSet(force)) {
         FileError(c, out, "exists already; --force replaces it");
         return ExitFound;
@@ -30,9 +28,5 @@ int RunNew(CommandLine& cl, const QStringList& args, Console& c)
     MenuImage image{};
     EncodeMenu(MenuItems{}, image);
     const FileResult written = WriteMenuFile(out, image);
-    if (!written.ok) {
-        FileError(c, out, ToStd(written.error) + "; nothing written");
-        return ExitTrouble;
-    }
-    return ExitOk;
+    return written.ok ? ExitOk : NothingWritten(c, out, written.error);
 }

@@ -197,6 +197,10 @@ TEST(ImportJson, EveryErrorNamesInputItemFieldAndValue)
         {R"({"items": {}})", {"m.json: items: an object is not a list"}},
         {R"({"items": [], "extra": true})",
          {"m.json: extra: true is an unknown field (a menu has items and reserved)"}},
+        {R"({"items": [{"cook": null, "x": null}], "y": null})",
+         {"m.json: y: null is an unknown field (a menu has items and reserved)",
+          "m.json: item 1: x: null is an unknown field (an item has name, cook, shake, hold and "
+          "compensation)"}},
         {R"({"items": [], "reserved": 256})",
          {"m.json: reserved: 256 is not a whole number from 0 to 255"}},
         {R"({"items": [], "reserved": -1})",

@@ -1,10 +1,12 @@
 // The built program, run as a user runs it: through a pipe, with real exit
 // codes and standard input.
+#include "Commands.h"
 #include "MenuFixtures.h"
 
 #include <QFileInfo>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -37,6 +39,19 @@ Outcome Tmrtool(const QStringList& args, const QByteArray& input = {}, const QSt
     r.out = p.readAllStandardOutput();
     r.err = p.readAllStandardError();
     return r;
+}
+
+// What bash completes the last of `words` to, after "tmrtool".
+QStringList Completion(const QStringList& words)
+{
+    QProcess bash;
+    bash.start("bash", QStringList{"-c",
+                                   "source \"$0\"; COMP_WORDS=(tmrtool \"$@\"); COMP_CWORD=$#; "
+                                   "_tmrtool; printf '%s\\n' \"${COMPREPLY[@]}\"",
+                                   TMRTOOL_COMPLETION} +
+                           words);
+    bash.waitForFinished(60000);
+    return QString::fromUtf8(bash.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
 }
 
 class TmrtoolProgram : public testing_support::InTemporaryFolder
@@ -162,4 +177,25 @@ TEST_F(TmrtoolProgram, CardOfARealMenuReadsBackInButtonOrderWithoutADisplay)
     ASSERT_EQ(png.status, 0) << png.err.toStdString();
     EXPECT_EQ(QImage(Path("card.png")).size(), QSize(612, 792));
     EXPECT_EQ(Tmrtool({"card", Path("MENU0001.tmr"), "-o", Path("c.pdf"), "--dpi", "5"}).status, 2);
+}
+
+TEST_F(TmrtoolProgram, BashCompletesEveryCommandAndEachOfItsOptions)
+{
+    if (QStandardPaths::findExecutable("bash").isEmpty())
+        GTEST_SKIP() << "no bash here";
+    const QStringList commands = Completion({""});
+    // The long options of the help's Options list, each at the start of a line.
+    const QRegularExpression listed("^  (?:-\\w, )?(--[a-z-]+)",
+                                    QRegularExpression::MultilineOption);
+    for (const Command& command : Commands()) {
+        EXPECT_TRUE(commands.contains(command.name)) << command.name;
+        const QString help = QString::fromUtf8(Tmrtool({command.name, "--help"}).out);
+        QStringList options;
+        for (const auto& m : listed.globalMatch(help.mid(help.indexOf("\nOptions:"))))
+            options << m.captured(1);
+        QStringList offered = Completion({command.name, "--"});
+        options.sort();
+        offered.sort();
+        EXPECT_EQ(offered.join(' ').toStdString(), options.join(' ').toStdString()) << command.name;
+    }
 }
