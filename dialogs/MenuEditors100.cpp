@@ -1,5 +1,6 @@
 #include "MenuEditors100.h"
 
+#include "Twips.h"
 #include "frmMEDrvDirFil100.h"
 #include "frmMEMessage100.h"
 
@@ -42,6 +43,13 @@ void ShowFileChooser()
 {
     frmMEDrvDirFil100 form(AskingWindow());
     form.exec();
+}
+
+void SetFormCenter(const QWidget* window)
+{
+    const QRect outer = WindowRectTwips(window);
+    FormCenterY = RoundHalfEven(outer.top() + outer.height() / 2.0);
+    FormCenterX = RoundHalfEven(outer.left() + outer.width() / 2.0);
 }
 
 std::int16_t ShowMessage(std::int16_t style, std::uint32_t color, const QString& text)

@@ -63,6 +63,10 @@ QWidget* AskingWindow();
 void ShowMessageDialog();
 void ShowFileChooser();
 
+// Records the middle of `window`'s outer rectangle, in screen twips, as the
+// anchor point FormCenterX, FormCenterY.
+void SetFormCenter(const QWidget* window);
+
 // Sets the message request, shows the dialog and returns its answer. The
 // anchored styles want FormCenterX and FormCenterY set first.
 std::int16_t ShowMessage(std::int16_t style, std::uint32_t color, const QString& text);

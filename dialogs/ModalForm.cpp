@@ -25,10 +25,5 @@ void ModalForm::ConnectButtons(std::span<QPushButton* const> buttons)
 
 void ModalForm::Place()
 {
-    if (placing_) {
-        PlaceWindow();
-        return;
-    }
-    placing_ = true;
     PlaceByFrame(this, [this] { PlaceWindow(); });
 }

@@ -31,9 +31,6 @@ protected:
     // Moves the window to where it belongs, from its outer size.
     virtual void PlaceWindow() = 0;
     // Places the window now, and again by its true outer size once a window
-    // manager has put its frame around it.
+    // manager has put its frame around it. Once per dialog, from its load.
     void Place();
-
-private:
-    bool placing_ = false;
 };

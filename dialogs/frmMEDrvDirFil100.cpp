@@ -55,11 +55,6 @@ QWidget* MakeFileList(const ControlLayout& c, QWidget* form)
 constexpr int NameLength = 8;
 const QString LineBreak = QStringLiteral("\r\n");
 
-QString LabelText(QString text)
-{
-    return text.replace(LineBreak, QStringLiteral("\n"));
-}
-
 // A typed name passes the keystroke filter; a pasted one does not. Refuse the
 // characters that file names may not hold, control characters, and the names
 // of the folder and its parent, so that the composed path stays in the chosen
@@ -132,12 +127,11 @@ void frmMEDrvDirFil100::Form_Load()
 
     if (ChooserMode == ChooseToSave) {
         setWindowTitle(QStringLiteral("Select/Enter File to save Menu Items to"));
-        lblFileName->setText(LabelText(QStringLiteral("Enter Menu Filename,") + LineBreak +
-                                       QStringLiteral("8 characters, NO extension.")));
+        lblFileName->setText(QStringLiteral("Enter Menu Filename,\n8 characters, NO extension."));
         txtFileName->clear();
     } else if (ChooserMode == ChooseToRead) {
         setWindowTitle(QStringLiteral("Select File to read Menu Items from"));
-        lblFileName->setText(LabelText(LineBreak + QStringLiteral("Filename")));
+        lblFileName->setText(QStringLiteral("\nFilename"));
         lblFileName->setEnabled(false);
         // In read mode a name only comes from a listed file.
         txtFileName->clear();
@@ -159,9 +153,7 @@ void frmMEDrvDirFil100::PlaceWindow()
 
 void frmMEDrvDirFil100::SetDrvDirFilFormCenter()
 {
-    const QRect outer = WindowRectTwips(this);
-    FormCenterY = RoundHalfEven(outer.top() + outer.height() / 2.0);
-    FormCenterX = RoundHalfEven(outer.left() + outer.width() / 2.0);
+    SetFormCenter(this);
 }
 
 void frmMEDrvDirFil100::lstDrive_Change()

@@ -6,10 +6,28 @@
 
 #include <QAction>
 #include <QFileInfo>
-#include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QWidget>
+
+namespace {
+
+// The card's title: the name of the menu file last chosen, else "Menu".
+QString MenuPrintTitle()
+{
+    const QString name = QFileInfo(ChosenFileName).fileName();
+    return name.isEmpty() ? QStringLiteral("Menu") : name;
+}
+
+// Paints the card of `items` as one page of `printer`.
+void PrintMenuCard(QPrinter& printer, const QString& title, const MenuItems& items)
+{
+    const QRectF page(QPointF(0, 0),
+                      printer.pageLayout().paintRectPixels(printer.resolution()).size());
+    PaintMenuCard(printer, page, title, items);
+}
+
+} // namespace
 
 void InstallMenuPrint(QWidget* window)
 {
@@ -31,21 +49,4 @@ void InstallMenuPrint(QWidget* window)
             [](QPrinter* target) { PrintMenuCard(*target, MenuPrintTitle(), ItemMemory); });
         preview.exec();
     });
-}
-
-QString MenuPrintTitle()
-{
-    const QString name = QFileInfo(ChosenFileName).fileName();
-    return name.isEmpty() ? QStringLiteral("Menu") : name;
-}
-
-bool PrintMenuCard(QPrinter& printer, const QString& title, const MenuItems& items)
-{
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return false;
-    const QRectF page(QPointF(0, 0),
-                      printer.pageLayout().paintRectPixels(printer.resolution()).size());
-    PaintMenuCard(painter, page, title, items);
-    return painter.end();
 }

@@ -18,7 +18,6 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QWindow>
 
 namespace {
 
@@ -192,9 +191,7 @@ void frmOpening::SetupOpeningForm(std::int16_t how)
 
 void frmOpening::SetOpeningFormCenter()
 {
-    const QRect window = WindowRectTwips(this);
-    FormCenterY = RoundHalfEven(window.height() / 2.0 + window.top());
-    FormCenterX = RoundHalfEven(window.width() / 2.0 + window.left());
+    SetFormCenter(this);
 }
 
 bool frmOpening::ItemGetFromMemory(std::int16_t menitem)

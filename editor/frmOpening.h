@@ -66,12 +66,14 @@ private:
 
     std::int16_t AskMessage(std::int16_t style, std::uint32_t color, const QString& text);
     bool AskClearAll();
-    void ShowInvalidEntries();
+    // Validates the fields; when they fail, says so over the window.
+    bool AcceptEntries();
     void ResetFieldColors();
     // Loads item k into the fields and makes it the current item.
     void ChooseItem(std::int16_t k);
-    // Chooses the first line after the whole menu changed.
-    void ChooseFirstLine();
+    // After the whole menu changed, emptied (0) or read from a file (1):
+    // resets the field colours, rebuilds the list and chooses its first line.
+    void ShowWholeMenu(std::int16_t how);
     // Selects a list line from code without running item selection for it.
     void ReselectListLine(std::int16_t line);
     void ReplaceListLine(std::int16_t line);

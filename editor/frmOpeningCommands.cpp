@@ -62,9 +62,12 @@ bool frmOpening::AskClearAll()
            AnswerYes;
 }
 
-void frmOpening::ShowInvalidEntries()
+bool frmOpening::AcceptEntries()
 {
+    if (ValidateItemEntries())
+        return true;
     AskMessage(StyleOkOverWindow, ColorRed, QStringLiteral("\r\nInvalid Entry(s)."));
+    return false;
 }
 
 void frmOpening::ResetFieldColors()
@@ -97,8 +100,10 @@ void frmOpening::ChooseItem(std::int16_t k)
     ItemChanged = FlagFalse;
 }
 
-void frmOpening::ChooseFirstLine()
+void frmOpening::ShowWholeMenu(std::int16_t how)
 {
+    ResetFieldColors();
+    SetupOpeningForm(how);
     CurrentItem = 0;
     lstItems->setFocus();
     lstItems->setCurrentRow(0);
@@ -117,10 +122,8 @@ void frmOpening::cmdBut_Click(std::int16_t index)
         break;
     case ButSaveMenu:
         if (ItemChanged && CurrentItem >= 0) {
-            if (!ValidateItemEntries()) {
-                ShowInvalidEntries();
+            if (!AcceptEntries())
                 return;
-            }
             ItemSaveToMemory(CurrentItem);
             ItemChanged = FlagFalse;
             ReplaceListLine(CurrentItem);
@@ -134,17 +137,11 @@ void frmOpening::cmdBut_Click(std::int16_t index)
             return;
         if (!LoadMenuFromFile())
             return;
-        ResetFieldColors();
-        SetupOpeningForm(1);
-        ChooseFirstLine();
+        ShowWholeMenu(1);
         break;
     case ButSaveItem:
-        if (CurrentItem < 0)
+        if (CurrentItem < 0 || !AcceptEntries())
             return;
-        if (!ValidateItemEntries()) {
-            ShowInvalidEntries();
-            return;
-        }
         ClearItemMemory(CurrentItem);
         ItemSaveToMemory(CurrentItem);
         ItemChanged = FlagFalse;
@@ -162,9 +159,7 @@ void frmOpening::cmdBut_Click(std::int16_t index)
     case ButNewMenu:
         if (!AskClearAll())
             return;
-        ResetFieldColors();
-        SetupOpeningForm(0);
-        ChooseFirstLine();
+        ShowWholeMenu(0);
         break;
     default:
         break;
@@ -210,8 +205,7 @@ void frmOpening::lstItems_Click()
         return;
     }
 
-    if (!ValidateItemEntries()) {
-        ShowInvalidEntries();
+    if (!AcceptEntries()) {
         ReselectListLine(CurrentItem);
         return;
     }

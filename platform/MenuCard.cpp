@@ -142,14 +142,10 @@ void DrawTitle(QPainter& painter, const QRectF& box, const QString& title)
     painter.drawLine(box.bottomLeft(), box.bottomRight());
 }
 
-} // namespace
-
-void PaintMenuCard(QPainter& painter, const QRectF& page, const QString& title,
-                   const MenuItems& items)
+void DrawCard(QPainter& painter, const QRectF& page, const QString& title, const MenuItems& items)
 {
     if (page.width() <= 0 || page.height() <= 0)
         return;
-    painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     const double scale = page.width() / CardWidth;
@@ -202,7 +198,18 @@ void PaintMenuCard(QPainter& painter, const QRectF& page, const QString& title,
     painter.setPen(QPen(QColor(0x30, 0x30, 0x30), 3));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(QRectF(Margin, tableTop, usable, rowHeight * (MenuItemCount + 1)));
-    painter.restore();
+}
+
+} // namespace
+
+bool PaintMenuCard(QPaintDevice& device, const QRectF& page, const QString& title,
+                   const MenuItems& items)
+{
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    DrawCard(painter, page, title, items);
+    return true;
 }
 
 bool CardFormatAvailable(CardFormat format)
@@ -233,11 +240,8 @@ CardResult WriteMenuCard(const QString& path, const QString& title, const MenuIt
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
         writer.setTitle(title);
         writer.setCreator("Quenmark");
-        QPainter painter;
-        if ((painted = painter.begin(&writer))) {
-            PaintMenuCard(painter, QRectF(0, 0, writer.width(), writer.height()), title, items);
-            painter.end();
-        }
+        painted =
+            PaintMenuCard(writer, QRectF(0, 0, writer.width(), writer.height()), title, items);
         break;
     }
     case CardFormat::Svg: {
@@ -249,11 +253,7 @@ CardResult WriteMenuCard(const QString& path, const QString& title, const MenuIt
         generator.setViewBox(QRect(QPoint(0, 0), points));
         generator.setResolution(72);
         generator.setTitle(title);
-        QPainter painter;
-        if ((painted = painter.begin(&generator))) {
-            PaintMenuCard(painter, QRectF(QPointF(0, 0), QSizeF(points)), title, items);
-            painter.end();
-        }
+        painted = PaintMenuCard(generator, QRectF(QPointF(0, 0), QSizeF(points)), title, items);
 #endif
         break;
     }
@@ -268,12 +268,8 @@ CardResult WriteMenuCard(const QString& path, const QString& title, const MenuIt
         image.setDotsPerMeterX(dotsPerMeter);
         image.setDotsPerMeterY(dotsPerMeter);
         image.fill(Qt::white);
-        QPainter painter;
-        if (painter.begin(&image)) {
-            PaintMenuCard(painter, QRectF(image.rect()), title, items);
-            painter.end();
-            painted = image.save(&file, "PNG");
-        }
+        painted =
+            PaintMenuCard(image, QRectF(image.rect()), title, items) && image.save(&file, "PNG");
         break;
     }
     }

@@ -11,7 +11,7 @@
 
 #include <QString>
 
-class QPainter;
+class QPaintDevice;
 class QRectF;
 
 enum class CardFormat { Pdf, Svg, Png };
@@ -19,9 +19,10 @@ enum class CardPage { A4, Letter };
 
 inline constexpr int DefaultCardDpi = 150;
 
-// Paints the card to fill `page`, a rectangle in the painter's device
-// coordinates; the card keeps its proportions and is centred in it.
-void PaintMenuCard(QPainter& painter, const QRectF& page, const QString& title,
+// Paints the card on `device` to fill `page`, a rectangle in the device's
+// coordinates; the card keeps its proportions and is centred in it. False
+// when the device could not be painted on.
+bool PaintMenuCard(QPaintDevice& device, const QRectF& page, const QString& title,
                    const MenuItems& items);
 
 // SVG output exists only where the build had Qt SVG.

@@ -157,15 +157,15 @@ FileResult WriteMenuFile(const QString& path, std::span<const std::uint8_t, File
     StepFailure failure = steps.Write(file, bytes);
     if (!failure)
         failure = steps.Flush(file);
-    if (!failure) {
-        // Only a committed file may have its folder flushed; a failed commit
-        // has removed its temporary file already.
-        failure = steps.Commit(file);
-        if (!failure)
-            failure = steps.SyncFolder(info.absolutePath());
-        return failure ? Failure(*failure) : FileResult{true, {}};
+    if (failure) {
+        file.cancelWriting();
+        return Failure(*failure);
     }
-    file.cancelWriting();
-    return Failure(*failure);
+    // Only a committed file may have its folder flushed; a failed commit has
+    // removed its temporary file already.
+    if (const StepFailure committed = steps.Commit(file))
+        return Failure(*committed);
+    if (const StepFailure synced = steps.SyncFolder(info.absolutePath()))
+        return Failure(*synced);
     return {true, {}};
 }

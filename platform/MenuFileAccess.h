@@ -2,9 +2,10 @@
 //
 // Reading takes regular files only: a folder, a pipe (which would wait for a
 // writer) or a device (no menu) is refused with a reason. It never creates a
-// file, and ReadMenuFile changes nothing unless all 191 bytes were read. Writing goes through a
-// temporary file in the same folder that replaces the target in one step, so a failure at any point
-// leaves the old file as it was, and the result is always exactly 191 bytes.
+// file, and ReadMenuFile changes nothing unless all 191 bytes were read.
+// Writing goes through a temporary file in the same folder that replaces the
+// target in one step, so a failure at any point leaves the old file as it
+// was, and the result is always exactly 191 bytes.
 // Once the new file is in place its folder is flushed too, so the new entry
 // is on the disk (or the stick) when the write reports success.
 #pragma once

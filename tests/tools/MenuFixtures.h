@@ -4,6 +4,7 @@
 #include "Global_data.h"
 #include "MenuFileFormat.h"
 #include "TestFiles.h"
+#include "TmrTool.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -14,6 +15,7 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <sstream>
 #include <string>
 
 namespace fixtures {
@@ -62,6 +64,20 @@ inline void Reseal(MenuImage& image, int item)
 {
     const RecordBytes r = Record(image, item);
     r[ChecksumOffset] = RecordChecksum(r);
+}
+
+// tmrtool run in the test's own process.
+struct Result {
+    int status;
+    std::string out, err;
+};
+
+inline Result Tmr(const QStringList& args, bool terminal = false)
+{
+    std::ostringstream out, err;
+    Console console{out, err, terminal, terminal};
+    const int status = RunTmrtool(args, console);
+    return {status, out.str(), err.str()};
 }
 
 using testing_support::Contents;

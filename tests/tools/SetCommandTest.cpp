@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <sstream>
 
 #ifndef _WIN32
 #include <unistd.h>
@@ -22,16 +21,6 @@ namespace {
 
 constexpr int Stores = 20;
 constexpr int MenusPerStore = 10;
-
-int Tmr(const QStringList& args, std::string* out = nullptr)
-{
-    std::ostringstream o, e;
-    Console console{o, e};
-    const int status = RunTmrtool(args, console);
-    if (out)
-        *out = o.str();
-    return status;
-}
 
 std::string Time(int seconds)
 {
@@ -87,12 +76,9 @@ protected:
 
 TEST_F(SetCommand, OneSetOverTheTreeChangesItemThreeInEveryMenuAndNothingElse)
 {
-    std::string out;
-    ASSERT_EQ(
-        Tmr({"set", "-r", dir.path(), "--item", "3", "--cook", "4:10", "--name", "fries"}, &out),
-        ExitOk)
-        << out;
-    EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), Stores * MenusPerStore) << out;
+    Result r = Tmr({"set", "-r", dir.path(), "--item", "3", "--cook", "4:10", "--name", "fries"});
+    ASSERT_EQ(r.status, ExitOk) << r.out;
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), Stores * MenusPerStore) << r.out;
     for (const auto& [path, old] : before) {
         const MenuImage now = Image(Contents(path));
         const MenuItems was = DecodeMenu(old), is = DecodeMenu(now);
@@ -110,22 +96,21 @@ TEST_F(SetCommand, OneSetOverTheTreeChangesItemThreeInEveryMenuAndNothingElse)
         EXPECT_EQ(now[ReservedByteIndex], old[ReservedByteIndex]);
     }
     // Run again: every file is already right.
-    ASSERT_EQ(Tmr({"set", "-r", dir.path(), "--item", "3", "--cook", "4:10"}, &out), ExitOk);
-    EXPECT_EQ(out.find("changed:"), std::string::npos) << out;
+    r = Tmr({"set", "-r", dir.path(), "--item", "3", "--cook", "4:10"});
+    ASSERT_EQ(r.status, ExitOk);
+    EXPECT_EQ(r.out.find("changed:"), std::string::npos) << r.out;
 }
 
 TEST_F(SetCommand, ARefusedValueLeavesEveryFileByteForByte)
 {
     // A shake of 3:30 is longer than the cook time of some menus only.
-    std::string out;
     for (const QStringList& change : {QStringList{"--shake", "3:30"},
                                       {"--cook", "1:60"},
                                       {"--comp", "2"},
                                       {"--name", "12345678901"}}) {
-        EXPECT_EQ(Tmr(QStringList{"set", "-r", dir.path(), "--item", "3"} + change, &out),
-                  ExitFound)
-            << change.join(' ').toStdString();
-        EXPECT_NE(out.find("refused: item 3"), std::string::npos) << out;
+        const Result r = Tmr(QStringList{"set", "-r", dir.path(), "--item", "3"} + change);
+        EXPECT_EQ(r.status, ExitFound) << change.join(' ').toStdString();
+        EXPECT_NE(r.out.find("refused: item 3"), std::string::npos) << r.out;
         for (const auto& [path, old] : before)
             ASSERT_EQ(Contents(path), Bytes(old)) << path.toStdString();
     }
@@ -143,13 +128,13 @@ TEST_F(SetCommand, AFileThatCannotBeWrittenIsReportedAndTheRestChanged)
     locked << store;
     ASSERT_TRUE(QFile::setPermissions(store, QFile::ReadOwner | QFile::ExeOwner));
 
-    std::string out;
-    EXPECT_EQ(Tmr({"set", "-r", dir.path(), "--item", "3", "--hold", "15:01"}, &out), ExitTrouble);
+    const Result r = Tmr({"set", "-r", dir.path(), "--item", "3", "--hold", "15:01"});
+    EXPECT_EQ(r.status, ExitTrouble);
     for (const auto& [path, old] : before) {
         const bool inLocked = path.startsWith(store + "/");
         EXPECT_EQ(Image(Contents(path)) == old, inLocked) << path.toStdString();
-        EXPECT_NE(out.find(path.toStdString() + (inLocked ? ": not written" : ": changed")),
+        EXPECT_NE(r.out.find(path.toStdString() + (inLocked ? ": not written" : ": changed")),
                   std::string::npos)
-            << out;
+            << r.out;
     }
 }

@@ -22,19 +22,6 @@ using namespace fixtures;
 
 namespace {
 
-struct Result {
-    int status;
-    std::string out, err;
-};
-
-Result Tmr(const QStringList& args, bool terminal = false)
-{
-    std::ostringstream out, err;
-    Console console{out, err, terminal, terminal};
-    const int status = RunTmrtool(args, console);
-    return {status, out.str(), err.str()};
-}
-
 std::size_t LineCount(const std::string& s)
 {
     return static_cast<std::size_t>(std::count(s.begin(), s.end(), '\n'));
