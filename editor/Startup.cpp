@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QDir>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
@@ -123,6 +124,24 @@ frmOpening* Startup(const Edition& edition, const EnvironmentLookup& environment
     return window;
 }
 
+namespace {
+
+// Qt 6.4's Wayland client can deadlock while it disconnects from the
+// compositor: its event thread waits for a read that the main thread, already
+// tearing the display down, never makes, so a program whose window is gone
+// never ends. Every menu file is written and closed before this point; on
+// Wayland the program leaves without the toolkit's teardown.
+int Leave(int status)
+{
+    if (QGuiApplication::platformName() == QLatin1String("wayland")) {
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+    return status;
+}
+
+} // namespace
+
 int RunEdition(const Edition& edition, int argc, char** argv)
 {
     QApplication app(argc, argv);
@@ -130,6 +149,6 @@ int RunEdition(const Edition& edition, int argc, char** argv)
     QApplication::setApplicationVersion(ToQString(edition.FileVersion));
     SetUpProcess();
     if (!Startup(edition))
-        return EXIT_FAILURE;
-    return QApplication::exec();
+        return Leave(EXIT_FAILURE);
+    return Leave(QApplication::exec());
 }
