@@ -1,4 +1,4 @@
-#include "FileLists.h"
+#include "ChooserActions.h"
 #include "MenuEditors100.h"
 #include "ModalDriver.h"
 #include "PlatformPaths.h"
@@ -52,45 +52,17 @@ DirListBox* Folders(QWidget* d)
     return Child<DirListBox>(d, "lstDirectory");
 }
 
-QStringList Listed(const FileListBox* list)
-{
-    QStringList names;
-    for (int i = 0; i < list->ListCount(); ++i)
-        names << list->List(i);
-    return names;
-}
-
 void Type(QWidget* d, const QString& text)
 {
     QTest::keyClicks(Field(d), text);
 }
 
-void ClickFile(QWidget* d, const QString& name)
-{
-    FileListBox* list = Files(d);
-    const auto found = list->findItems(name, Qt::MatchExactly);
-    ASSERT_EQ(found.size(), 1) << name.toStdString();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualItemRect(found.first()).center());
-}
-
 // Clicks a listed file, sees `shown` in the name field and presses OK.
 void ChooseFile(QWidget* d, const QString& name, const QString& shown)
 {
-    ClickFile(d, name);
+    ASSERT_TRUE(ClickFile(d, name)) << name.toStdString();
     EXPECT_EQ(Field(d)->text(), shown);
     Press(d, "OK");
-}
-
-void DoubleClickFolder(QWidget* d, const QString& name)
-{
-    DirListBox* tree = Folders(d);
-    const auto found = tree->findItems(name, Qt::MatchExactly | Qt::MatchRecursive);
-    ASSERT_EQ(found.size(), 1) << name.toStdString();
-    const QPoint at = tree->visualItemRect(found.first()).center();
-    // A real double click starts with a single one.
-    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, at);
 }
 
 // A message the chooser showed over itself.
@@ -375,7 +347,7 @@ TEST_F(FileChooser, CancelAfterAFailedOkReturnsNothing)
 {
     const Message m = ShowRefusedThen(
         [](QWidget* d) {
-            ClickFile(d, "BREAKFAST.tmr");
+            ASSERT_TRUE(ClickFile(d, "BREAKFAST.tmr"));
             Press(d, "OK");
         },
         [](QWidget* d) { Press(d, "Cancel"); });
@@ -400,7 +372,7 @@ TEST_F(FileChooser, ClickingAListedFileFillsTheNameForOverwriting)
 {
     const Message m = ShowRefusedThen(
         [](QWidget* d) {
-            ClickFile(d, "BREAKFAST.tmr");
+            ASSERT_TRUE(ClickFile(d, "BREAKFAST.tmr"));
             EXPECT_EQ(Field(d)->text(), "BREAKFAST");
             EXPECT_EQ(Files(d)->ListIndex(), 0);
             Press(d, "OK");
@@ -413,9 +385,9 @@ TEST_F(FileChooser, ClickingAListedFileFillsTheNameForOverwriting)
 TEST_F(FileChooser, ClickingTheChosenFileAgainRestoresAnEditedName)
 {
     Show([](QWidget* d) {
-        ClickFile(d, "MENU0001.tmr");
+        ASSERT_TRUE(ClickFile(d, "MENU0001.tmr"));
         Field(d)->setText("MENU0");
-        ClickFile(d, "MENU0001.tmr");
+        ASSERT_TRUE(ClickFile(d, "MENU0001.tmr"));
         EXPECT_EQ(Field(d)->text(), "MENU0001");
         // The keyboard chooses too.
         Files(d)->setFocus();
@@ -428,8 +400,8 @@ TEST_F(FileChooser, ClickingTheChosenFileAgainRestoresAnEditedName)
 TEST_F(FileChooser, NameClickedThenAnotherFolderComposesInTheNewFolder)
 {
     Show([&](QWidget* d) {
-        ClickFile(d, "BREAKFST.tmr");
-        DoubleClickFolder(d, "Alpha");
+        ASSERT_TRUE(ClickFile(d, "BREAKFST.tmr"));
+        ASSERT_TRUE(OpenFolder(d, menus + "/Alpha"));
         EXPECT_EQ(Folders(d)->Path(), menus + "/Alpha");
         EXPECT_EQ(Files(d)->Path(), menus + "/Alpha");
         EXPECT_EQ(Files(d)->ListCount(), 0);
@@ -451,9 +423,9 @@ TEST_F(FileChooser, EnterOnAFolderLineOpensIt)
         QTest::keyClick(tree, Qt::Key_Return);
         EXPECT_EQ(tree->Path(), base);
         EXPECT_TRUE(d->isVisible());
-        DoubleClickFolder(d, "Other");
+        ASSERT_TRUE(OpenFolder(d, base + "/Other"));
         EXPECT_EQ(Listed(Files(d)), QStringList{"LUNCH001.tmr"});
-        ClickFile(d, "LUNCH001.tmr");
+        ASSERT_TRUE(ClickFile(d, "LUNCH001.tmr"));
         Press(d, "OK");
     });
     EXPECT_EQ(ChosenFileName, base + "/Other/LUNCH001.tmr");

@@ -14,7 +14,6 @@
 
 #include <QDir>
 #include <QDirIterator>
-#include <QFile>
 #include <QFontInfo>
 #include <QFrame>
 #include <QTest>
@@ -32,12 +31,6 @@ QRect TwipsOf(const QWidget* w)
     const QRect g = w->geometry();
     return {PixelsToTwips(g.x()), PixelsToTwips(g.y()), PixelsToTwips(g.width()),
             PixelsToTwips(g.height())};
-}
-
-QString ObjectName(const ControlLayout& c)
-{
-    const QString name = QString::fromUtf8(c.Name.data(), static_cast<qsizetype>(c.Name.size()));
-    return c.Kind == ControlKind::Button ? name + QStringLiteral("_%1").arg(c.Index) : name;
 }
 
 class EditionsTest : public EditorTest
@@ -83,9 +76,7 @@ TEST_P(LayoutTest, BuiltWindowMatchesItsTable)
     EXPECT_EQ(PixelsToTwips(window->width()), layout.ClientWidth);
     EXPECT_EQ(PixelsToTwips(window->height()), layout.ClientHeight);
     EXPECT_EQ(window->minimumSize(), window->maximumSize()) << "fixed size";
-    EXPECT_EQ(window->font().family(),
-              QString::fromUtf8(layout.WindowFont.Face.data(),
-                                static_cast<qsizetype>(layout.WindowFont.Face.size())));
+    EXPECT_EQ(window->font().family(), ToQString(layout.WindowFont.Face));
     EXPECT_DOUBLE_EQ(window->font().pointSizeF(), layout.WindowFont.Points);
 
     for (const ControlLayout& c : layout.Controls) {
@@ -97,8 +88,7 @@ TEST_P(LayoutTest, BuiltWindowMatchesItsTable)
         EXPECT_DOUBLE_EQ(w->font().pointSizeF(), c.Font.Points);
         EXPECT_EQ(w->font().weight(), QFont::Normal);
         EXPECT_FALSE(w->font().italic());
-        const QString caption =
-            QString::fromUtf8(c.Caption.data(), static_cast<qsizetype>(c.Caption.size()));
+        const QString caption = ToQString(c.Caption);
         if (auto* button = qobject_cast<QPushButton*>(w)) {
             EXPECT_EQ(button->text(), caption);
         }
@@ -115,8 +105,7 @@ TEST_P(LayoutTest, BuiltWindowMatchesItsTable)
         }
     }
     for (const LineLayout& l : layout.Lines) {
-        const QString name =
-            QString::fromUtf8(l.Name.data(), static_cast<qsizetype>(l.Name.size()));
+        const QString name = ToQString(l.Name);
         SCOPED_TRACE(name.toStdString());
         auto* line = window->findChild<QFrame*>(name);
         ASSERT_NE(line, nullptr);
@@ -156,8 +145,7 @@ TEST_P(LayoutTest, TextsFitTheirControlsAndAllTenLinesShow)
 }
 
 INSTANTIATE_TEST_SUITE_P(BothEditions, LayoutTest,
-                         ::testing::Values(&QuenmarkEdition, &VessquenEdition),
-                         [](const auto& info) { return std::string(info.param->ProductName); });
+                         ::testing::Values(&QuenmarkEdition, &VessquenEdition), EditionName);
 
 TEST_F(EditionsTest, TheTwoLayoutsDifferWhereTheyShould)
 {
@@ -243,9 +231,7 @@ protected:
         QTest::mouseClick(Comp(), Qt::LeftButton);
         AnswerChooser("CROSS001");
         Press(1);
-        QFile file(QDir(menuFolder()).filePath("CROSS001.tmr"));
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-        const QByteArray bytes = file.readAll();
+        const QByteArray bytes = Contents(QDir(menuFolder()).filePath("CROSS001.tmr"));
         window->close();
         CloseEverything();
         return bytes;
@@ -255,19 +241,14 @@ protected:
     {
         Start(edition);
         QDir().mkpath(menuFolder());
-        QFile file(QDir(menuFolder()).filePath("CROSS002.tmr"));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        file.close();
+        Put(QDir(menuFolder()).filePath("CROSS002.tmr"), bytes);
         Answer("YES");
         AnswerChooser("CROSS002");
         Press(2);
         const MenuItems items = ItemMemory;
         AnswerChooser("CROSS003");
         Press(1);
-        QFile again(QDir(menuFolder()).filePath("CROSS003.tmr"));
-        EXPECT_TRUE(again.open(QIODevice::ReadOnly));
-        *resaved = again.readAll();
+        *resaved = Contents(QDir(menuFolder()).filePath("CROSS003.tmr"));
         return items;
     }
 
@@ -385,7 +366,6 @@ TEST_P(ColourResetTest, CancelAndInvalidKeepTheMarksInBoth)
 }
 
 INSTANTIATE_TEST_SUITE_P(BothEditions, ColourResetTest,
-                         ::testing::Values(&QuenmarkEdition, &VessquenEdition),
-                         [](const auto& info) { return std::string(info.param->ProductName); });
+                         ::testing::Values(&QuenmarkEdition, &VessquenEdition), EditionName);
 
 } // namespace

@@ -17,11 +17,6 @@ using namespace testing_support;
 
 namespace {
 
-const QString ClearQuestion =
-    QStringLiteral("\r\nAre you sure you want to\r\nclear ALL Item information ?");
-const QString GetQuestion = QStringLiteral(
-    "\r\nALL Current Item Information\r\nwill be deleted. Do you want to continue ?");
-
 class EditorCommandsTest : public EditorTest
 {
 protected:
@@ -34,13 +29,6 @@ protected:
         ChooseLine(4);
         ChooseLine(4); // now loaded
         ASSERT_EQ(Name()->text(), QStringLiteral("FRIES"));
-    }
-
-    void ExpectQuestion(const QString& text)
-    {
-        EXPECT_EQ(MsgStyle, 17);
-        EXPECT_EQ(MsgColor, ColorYellow);
-        EXPECT_EQ(MsgText, text);
     }
 
     void MarkCookRed()
@@ -75,9 +63,7 @@ TEST_F(EditorCommandsTest, SaveItemWithInvalidEntriesStoresNothing)
     Retype(Name(), "ABCDEFGHIJK");
     Answer("OK");
     Press(3);
-    EXPECT_EQ(MsgStyle, 16);
-    EXPECT_EQ(MsgColor, ColorRed);
-    EXPECT_EQ(MsgText, QStringLiteral("\r\nInvalid Entry(s)."));
+    ExpectRequest(16, ColorRed, InvalidEntries);
     EXPECT_EQ(ItemMemory[4].Name, "FRIES");
     EXPECT_EQ(BackColor(Name()), ColorRed);
     EXPECT_EQ(Name()->text(), QStringLiteral("ABCDEFGHIJK"));
@@ -90,7 +76,7 @@ TEST_F(EditorCommandsTest, SaveItemValidatesWithoutChangesToo)
     ASSERT_EQ(ItemChanged, FlagFalse);
     Answer("OK");
     Press(3);
-    EXPECT_EQ(MsgText, QStringLiteral("\r\nInvalid Entry(s)."));
+    EXPECT_EQ(MsgText, InvalidEntries);
     EXPECT_EQ(BackColor(Cook()), ColorRed);
     EXPECT_EQ(ItemChanged, FlagFalse) << "stays as it was";
 }
@@ -112,7 +98,7 @@ TEST_F(EditorCommandsTest, ClearItemAnsweredNoChangesNothing)
     Retype(Hold(), "8:00");
     Answer("NO");
     Press(4);
-    ExpectQuestion(ClearQuestion);
+    ExpectRequest(17, ColorYellow, ClearQuestion);
     EXPECT_EQ(ItemMemory[4].Name, "FRIES");
     EXPECT_EQ(Hold()->text(), QStringLiteral("8:00"));
     EXPECT_EQ(ItemChanged, FlagTrue);
@@ -124,7 +110,7 @@ TEST_F(EditorCommandsTest, ClearItemEmptiesTheItem)
     MarkCookRed();
     Answer("YES");
     Press(4);
-    ExpectQuestion(ClearQuestion);
+    ExpectRequest(17, ColorYellow, ClearQuestion);
     EXPECT_EQ(ItemMemory[4], MenuItem{}) << "times cleared to empty, not 0:00";
     ExpectEmptyFields();
     EXPECT_EQ(ItemChanged, FlagFalse);
@@ -142,7 +128,7 @@ TEST_F(EditorCommandsTest, NewMenuAnsweredNoChangesNothing)
 {
     Answer("NO");
     Press(5);
-    ExpectQuestion(ClearQuestion);
+    ExpectRequest(17, ColorYellow, ClearQuestion);
     EXPECT_EQ(ItemMemory[9].Name, "NUGGETS");
     EXPECT_EQ(CurrentItem, 4);
 }
@@ -154,7 +140,7 @@ TEST_F(EditorCommandsTest, NewMenuEndsOnAnEmptyItemOne)
     MarkCookRed();
     Answer("YES");
     Press(5);
-    ExpectQuestion(ClearQuestion);
+    ExpectRequest(17, ColorYellow, ClearQuestion);
     for (const MenuItem& item : ItemMemory)
         EXPECT_EQ(item, MenuItem{});
     EXPECT_EQ(ListLines(), QStringList({"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}));
@@ -191,7 +177,7 @@ TEST_F(EditorCommandsTest, EnterChoosesTheFocusedButtonAsSpaceDoes)
         Button(4)->setFocus();
         QTest::keyClick(Button(4), key);
         EXPECT_EQ(PendingModalActions(), 0) << "key " << key << " did not choose Clear Item";
-        ExpectQuestion(ClearQuestion);
+        ExpectRequest(17, ColorYellow, ClearQuestion);
     }
     EXPECT_EQ(ItemMemory[4].Name, "FRIES");
 
@@ -223,7 +209,7 @@ TEST_F(EditorCommandsTest, GetMenuAnsweredNoOpensNoChooser)
     Answer("NO");
     Press(2);
     EXPECT_EQ(PendingModalActions(), 0);
-    ExpectQuestion(GetQuestion);
+    ExpectRequest(17, ColorYellow, GetQuestion);
     EXPECT_EQ(Name()->text(), QStringLiteral("EDITED"));
     EXPECT_EQ(ItemChanged, FlagTrue);
     EXPECT_EQ(ItemMemory[4].Name, "FRIES");

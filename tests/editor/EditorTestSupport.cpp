@@ -47,6 +47,13 @@ void CloseEverything()
     ResetEditorState();
 }
 
+void ExpectRequest(std::int16_t style, std::uint32_t color, const QString& text)
+{
+    EXPECT_EQ(MsgStyle, style);
+    EXPECT_EQ(MsgColor, color);
+    EXPECT_EQ(MsgText, text);
+}
+
 void EditorTest::TearDown()
 {
     EXPECT_EQ(PendingModalActions(), 0) << "a queued dialog answer was never used";

@@ -6,6 +6,7 @@
 
 #include "Edition.h"
 #include "Startup.h"
+#include "StringBridge.h"
 #include "frmOpening.h"
 
 #include <QCheckBox>
@@ -36,6 +37,35 @@ struct frmOpening::TestAccess {
 namespace editor_testing {
 
 EnvironmentLookup FakeEnvironment(std::map<std::string, std::string> values);
+
+// The name the window gives the control of a layout table line.
+inline QString ObjectName(const ControlLayout& c)
+{
+    const QString name = ToQString(c.Name);
+    return c.Kind == ControlKind::Button ? name + QStringLiteral("_%1").arg(c.Index) : name;
+}
+
+// The editor's messages as the operator reads them.
+inline const QString InvalidEntries = QStringLiteral("\r\nInvalid Entry(s).");
+inline const QString ClearQuestion =
+    QStringLiteral("\r\nAre you sure you want to\r\nclear ALL Item information ?");
+inline const QString GetQuestion = QStringLiteral(
+    "\r\nALL Current Item Information\r\nwill be deleted. Do you want to continue ?");
+inline QString ChangeQuestion(int item)
+{
+    return QStringLiteral("\r\nYou are changing Menu Items.\r\nDo you want to save Item %1 "
+                          "information?")
+        .arg(item);
+}
+
+// Expects the last request the editor made of the message dialog.
+void ExpectRequest(std::int16_t style, std::uint32_t color, const QString& text);
+
+// Names the instance of a test that runs with each edition.
+inline std::string EditionName(const ::testing::TestParamInfo<const Edition*>& info)
+{
+    return std::string(info.param->ProductName);
+}
 
 // Closes what is left, drops queued dialog answers and checks that no
 // top-level window remains.

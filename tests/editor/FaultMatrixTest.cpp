@@ -9,7 +9,7 @@
 // file system runs only where run-with-tiny-fs could mount one for it.
 #include "EditorTestSupport.h"
 
-#include "FileLists.h"
+#include "ChooserActions.h"
 #include "Global_data.h"
 #include "MenuEditors100.h"
 #include "MenuFileAccess.h"
@@ -26,7 +26,6 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QTest>
-#include <QTreeWidgetItemIterator>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -64,7 +63,7 @@ QByteArray MenuFileWithTail(qsizetype tail)
     MenuImage image{};
     image[190] = 0x5A;
     EncodeMenu(items, image);
-    QByteArray bytes(reinterpret_cast<const char*>(image.data()), FileDataSize);
+    QByteArray bytes = AsBytes(image);
     bytes.append(QByteArray(tail, '\xEE'));
     return bytes;
 }
@@ -100,64 +99,6 @@ struct Snapshot {
     QString caption;
     QList<int> selected;
 };
-
-QLineEdit* ChooserField(QWidget* chooser)
-{
-    return chooser->findChild<QLineEdit*>(QStringLiteral("txtFileName"));
-}
-
-FileListBox* ChooserFiles(QWidget* chooser)
-{
-    return chooser->findChild<FileListBox*>(QStringLiteral("lstFile"));
-}
-
-DirListBox* ChooserFolders(QWidget* chooser)
-{
-    return chooser->findChild<DirListBox*>(QStringLiteral("lstDirectory"));
-}
-
-QStringList Listed(QWidget* chooser)
-{
-    QStringList names;
-    const FileListBox* files = ChooserFiles(chooser);
-    if (!files)
-        return names;
-    for (int i = 0; i < files->ListCount(); ++i)
-        names << files->List(i);
-    return names;
-}
-
-void ClickFile(QWidget* chooser, const QString& name)
-{
-    FileListBox* files = ChooserFiles(chooser);
-    ASSERT_NE(files, nullptr) << "expected the chooser";
-    const auto found = files->findItems(name, Qt::MatchExactly);
-    ASSERT_EQ(found.size(), 1) << name.toStdString() << " is not listed";
-    files->scrollToItem(found.first());
-    QTest::mouseClick(files->viewport(), Qt::LeftButton, {},
-                      files->visualItemRect(found.first()).center());
-}
-
-// Opens the folder of that full path by double-clicking its line, as the
-// operator does; it must be listed (the current folder, an ancestor, or a
-// subfolder).
-void OpenFolder(QWidget* chooser, const QString& path)
-{
-    DirListBox* tree = ChooserFolders(chooser);
-    ASSERT_NE(tree, nullptr) << "expected the chooser";
-    // The lines run top to bottom in the order of List().
-    QTreeWidgetItem* item = nullptr;
-    int line = 0;
-    for (QTreeWidgetItemIterator it(tree); *it; ++it, ++line)
-        if (tree->List(line) == path)
-            item = *it;
-    ASSERT_NE(item, nullptr) << path.toStdString() << " is not listed";
-    tree->scrollToItem(item);
-    const QPoint at = tree->visualItemRect(item).center();
-    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, at);
-    ASSERT_EQ(tree->Path(), path);
-}
 
 class FaultMatrix : public EditorTest, public ::testing::WithParamInterface<const Edition*>
 {
@@ -209,22 +150,23 @@ protected:
         OnNext([caption](QWidget* dialog) { testing_support::Press(dialog, caption); });
     }
 
-    static void ChooseTyped(const QString& name)
+    // The chooser's steps: a name typed, or a listed file clicked, then OK.
+    static ModalAction Typed(const QString& name)
     {
-        OnNext([name](QWidget* chooser) {
+        return [name](QWidget* chooser) {
             QLineEdit* field = ChooserField(chooser);
             ASSERT_NE(field, nullptr) << "expected the chooser";
             QTest::keyClicks(field, name);
             testing_support::Press(chooser, QStringLiteral("OK"));
-        });
+        };
     }
 
-    static void ChooseClicked(const QString& name)
+    static ModalAction Clicked(const QString& name)
     {
-        OnNext([name](QWidget* chooser) {
-            ClickFile(chooser, name);
+        return [name](QWidget* chooser) {
+            ASSERT_TRUE(ClickFile(chooser, name)) << name.toStdString();
             testing_support::Press(chooser, QStringLiteral("OK"));
-        });
+        };
     }
 
     QString MenuPath(const QString& name) const { return QDir(menuFolder()).filePath(name); }
@@ -308,15 +250,6 @@ protected:
         ExpectSame(was, Encoded(was));
     }
 
-    void SaveTypedFails(const QString& name, const QString& path)
-    {
-        const Snapshot was = Take();
-        ChooseTyped(name);
-        AnswerFileError(QStringLiteral("MenuSave : ") + path);
-        Press(1);
-        ExpectSame(was, Encoded(was));
-    }
-
     // Get Menu from File answered YES, then the chooser driven by `choose`;
     // the read must fail with the box for `path` and change nothing at all.
     void ReadFails(const std::function<void(QWidget*)>& choose, const QString& path)
@@ -329,30 +262,20 @@ protected:
         ExpectSame(was, was.image);
     }
 
-    void ReadClickedFails(const QString& name)
-    {
-        ReadFails(
-            [name](QWidget* chooser) {
-                ClickFile(chooser, name);
-                testing_support::Press(chooser, QStringLiteral("OK"));
-            },
-            MenuPath(name));
-    }
-
     // After a failure the editor still saves, reads and chooses lines.
     void ExpectStillWorks()
     {
         SetWriteFault(WriteFault::None);
-        ChooseTyped("ALIVE001");
+        OnNext(Typed("ALIVE001"));
         Press(1);
         ASSERT_EQ(PendingModalActions(), 0);
         const QByteArray saved = Contents(MenuPath("ALIVE001.tmr"));
         ASSERT_EQ(saved.size(), FileDataSize);
-        EXPECT_EQ(saved, QByteArray(reinterpret_cast<const char*>(FileData.data()), FileDataSize));
+        EXPECT_EQ(saved, AsBytes(FileData));
         const MenuItems stored = ItemMemory;
 
         AnswerWith("YES");
-        ChooseClicked("ALIVE001.tmr");
+        OnNext(Clicked("ALIVE001.tmr"));
         Press(2);
         ASSERT_EQ(PendingModalActions(), 0);
         EXPECT_EQ(ItemMemory[0].Name, stored[0].Name);
@@ -376,7 +299,7 @@ TEST_P(FaultMatrix, SavingOntoAReadOnlyFileKeepsIt)
     ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup));
     const QStringList entries = FileTree(menuFolder());
 
-    SaveTypedFails("MENU0001", path);
+    SaveFails(Typed("MENU0001"), path);
     EXPECT_EQ(Contents(path), old);
     EXPECT_EQ(QFile::permissions(path) & QFile::WriteOwner, 0);
     EXPECT_EQ(FileTree(menuFolder()), entries) << "no temporary file is left behind";
@@ -393,8 +316,8 @@ TEST_P(FaultMatrix, SavingIntoAFolderThatMayNotBeWrittenKeepsItsFiles)
     ASSERT_TRUE(QFile::setPermissions(menuFolder(), QFile::ReadOwner | QFile::ExeOwner));
 
     // The file itself may be written; replacing it in one step may not.
-    SaveTypedFails("MENU0001", path);
-    SaveTypedFails("MENU0002", MenuPath("MENU0002.tmr"));
+    SaveFails(Typed("MENU0001"), path);
+    SaveFails(Typed("MENU0002"), MenuPath("MENU0002.tmr"));
     EXPECT_EQ(Contents(path), old);
     EXPECT_EQ(FileTree(menuFolder()), entries);
 
@@ -412,9 +335,9 @@ TEST_P(FaultMatrix, SavingOntoAFolderNamedLikeAMenuFileLeavesTheFolder)
 
     SaveFails(
         [](QWidget* chooser) {
-            EXPECT_FALSE(Listed(chooser).contains("MENU0001.tmr")) << "a folder is no file";
-            QTest::keyClicks(ChooserField(chooser), "MENU0001");
-            testing_support::Press(chooser, QStringLiteral("OK"));
+            EXPECT_FALSE(Listed(ChooserFiles(chooser)).contains("MENU0001.tmr"))
+                << "a folder is no file";
+            Typed("MENU0001")(chooser);
         },
         MenuPath("MENU0001.tmr"));
     EXPECT_TRUE(QFileInfo(MenuPath("MENU0001.tmr")).isDir());
@@ -436,8 +359,8 @@ TEST_P(FaultMatrix, SavingOntoAFullDiskFailsAtEachStageAndKeepsTheOldFile)
          {WriteFault::Open, WriteFault::Write, WriteFault::Flush, WriteFault::Commit}) {
         SCOPED_TRACE(static_cast<int>(fault));
         SetWriteFault(fault);
-        SaveTypedFails("MENU0001", path);
-        SaveTypedFails("MENU0002", MenuPath("MENU0002.tmr"));
+        SaveFails(Typed("MENU0001"), path);
+        SaveFails(Typed("MENU0002"), MenuPath("MENU0002.tmr"));
         EXPECT_EQ(Contents(path), old);
         EXPECT_EQ(FileTree(menuFolder()), entries) << "no temporary file, no new file";
     }
@@ -450,10 +373,9 @@ TEST_P(FaultMatrix, SavingIntoAFolderThatVanishedAfterItWasListed)
     const QString gone = MenuPath("GONE");
     SaveFails(
         [gone](QWidget* chooser) {
-            OpenFolder(chooser, gone);
+            ASSERT_TRUE(OpenFolder(chooser, gone));
             ASSERT_TRUE(QDir(gone).removeRecursively());
-            QTest::keyClicks(ChooserField(chooser), "MENU0001");
-            testing_support::Press(chooser, QStringLiteral("OK"));
+            Typed("MENU0001")(chooser);
         },
         gone + "/MENU0001.tmr");
     EXPECT_FALSE(QFileInfo::exists(gone)) << "the save creates no folder";
@@ -469,7 +391,7 @@ TEST_P(FaultMatrix, ReadingAFileRemovedAfterItWasClicked)
     const QString path = MenuPath("MENU0001.tmr");
     ReadFails(
         [path](QWidget* chooser) {
-            ClickFile(chooser, "MENU0001.tmr");
+            ASSERT_TRUE(ClickFile(chooser, "MENU0001.tmr"));
             ASSERT_TRUE(QFile::remove(path));
             testing_support::Press(chooser, QStringLiteral("OK"));
         },
@@ -485,9 +407,9 @@ TEST_P(FaultMatrix, ReadingAFileThatVanishedAfterItWasListed)
     const QString path = MenuPath("MENU0001.tmr");
     ReadFails(
         [path](QWidget* chooser) {
-            ASSERT_TRUE(Listed(chooser).contains("MENU0001.tmr"));
+            ASSERT_TRUE(Listed(ChooserFiles(chooser)).contains("MENU0001.tmr"));
             ASSERT_TRUE(QFile::remove(path));
-            ClickFile(chooser, "MENU0001.tmr"); // the line is still there
+            ASSERT_TRUE(ClickFile(chooser, "MENU0001.tmr")); // the line is still there
             testing_support::Press(chooser, QStringLiteral("OK"));
         },
         path);
@@ -503,7 +425,7 @@ TEST_P(FaultMatrix, ReadingFilesShorterThanAMenuChangesNothing)
         const QString name = QStringLiteral("SIZE%1.tmr").arg(size, 4, 10, QLatin1Char('0'));
         const QByteArray bytes = MenuFileWithTail(0).left(size);
         Put(MenuPath(name), bytes);
-        ReadClickedFails(name);
+        ReadFails(Clicked(name), MenuPath(name));
         EXPECT_EQ(Contents(MenuPath(name)), bytes);
     }
     ExpectStillWorks();
@@ -519,12 +441,11 @@ TEST_P(FaultMatrix, ReadingFilesLongerThanAMenuTakesTheirFirst191Bytes)
         Put(MenuPath(name), bytes);
 
         AnswerWith("YES");
-        ChooseClicked(name);
+        OnNext(Clicked(name));
         Press(2);
         ASSERT_EQ(PendingModalActions(), 0);
         const MenuItems read = DecodeMenu(FileData);
-        EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(FileData.data()), FileDataSize),
-                  bytes.left(FileDataSize));
+        EXPECT_EQ(AsBytes(FileData), bytes.left(FileDataSize));
         EXPECT_TRUE(ItemMemory == read);
         EXPECT_EQ(ItemMemory[0], (MenuItem{"OLD ONE", "2:00", "0:10", "5:00", 1}));
         EXPECT_EQ(ItemMemory[9], (MenuItem{"OLD TEN", "1092:15", "0:00", "0:00", 200}));
@@ -546,7 +467,7 @@ TEST_P(FaultMatrix, ReadingAnUnreadableFileChangesNothing)
     Put(path, bytes);
     ASSERT_TRUE(QFile::setPermissions(path, QFile::WriteOwner));
     TypePending();
-    ReadClickedFails("SECRET01.tmr");
+    ReadFails(Clicked("SECRET01.tmr"), MenuPath("SECRET01.tmr"));
     ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
     EXPECT_EQ(Contents(path), bytes);
     ExpectStillWorks();
@@ -563,10 +484,11 @@ TEST_P(FaultMatrix, ReadingAFolderNamedLikeAMenuFileFailsCleanly)
     const QString folder = menuFolder();
     ReadFails(
         [folder](QWidget* chooser) {
-            EXPECT_FALSE(Listed(chooser).contains("FOLDER01.tmr")) << "a folder is no file";
-            OpenFolder(chooser, QDir(folder).filePath("OTHER"));
-            ClickFile(chooser, "FOLDER01.tmr");
-            OpenFolder(chooser, folder);
+            EXPECT_FALSE(Listed(ChooserFiles(chooser)).contains("FOLDER01.tmr"))
+                << "a folder is no file";
+            ASSERT_TRUE(OpenFolder(chooser, QDir(folder).filePath("OTHER")));
+            ASSERT_TRUE(ClickFile(chooser, "FOLDER01.tmr"));
+            ASSERT_TRUE(OpenFolder(chooser, folder));
             EXPECT_EQ(ChooserField(chooser)->text(), QStringLiteral("FOLDER01"));
             testing_support::Press(chooser, QStringLiteral("OK"));
         },
@@ -582,10 +504,8 @@ TEST_P(FaultMatrix, TinyDiskSavingOntoAFullFileSystemKeepsTheOldFile)
     const QString tiny = qEnvironmentVariable("QUENMARK_TINY_FS");
     if (tiny.isEmpty())
         GTEST_SKIP() << "no small file system: run through tests/run-with-tiny-fs";
-    const QString folder = QDir(tiny).filePath(
-        QStringLiteral("menus-%1")
-            .arg(QString::fromLatin1(GetParam()->ProductName.data(),
-                                     static_cast<qsizetype>(GetParam()->ProductName.size()))));
+    const QString folder =
+        QDir(tiny).filePath(QStringLiteral("menus-%1").arg(ToQString(GetParam()->ProductName)));
     ASSERT_TRUE(QDir().mkpath(folder));
     MenuFolder = folder.toStdString();
     const QString path = MenuPath("MENU0001.tmr");
@@ -607,19 +527,14 @@ TEST_P(FaultMatrix, TinyDiskSavingOntoAFullFileSystemKeepsTheOldFile)
     }
     const QStringList entries = FileTree(tiny);
 
-    SaveTypedFails("MENU0001", path);
-    SaveTypedFails("MENU0002", MenuPath("MENU0002.tmr"));
+    SaveFails(Typed("MENU0001"), path);
+    SaveFails(Typed("MENU0002"), MenuPath("MENU0002.tmr"));
     EXPECT_EQ(Contents(path), old);
     EXPECT_EQ(FileTree(tiny), entries) << "no temporary file, no new file";
 
     ASSERT_TRUE(QFile::remove(filler));
     ExpectStillWorks();
     EXPECT_TRUE(QFile::remove(MenuPath("ALIVE001.tmr")));
-}
-
-std::string EditionName(const ::testing::TestParamInfo<const Edition*>& info)
-{
-    return std::string(info.param->ProductName);
 }
 
 INSTANTIATE_TEST_SUITE_P(Editions, FaultMatrix,

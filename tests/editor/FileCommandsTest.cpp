@@ -163,7 +163,7 @@ TEST_F(FileCommandsTest, SaveWithAnInvalidEntryStopsBeforeTheChooser)
     Answer("OK"); // the only dialog: no chooser follows
     Press(1);
     EXPECT_EQ(PendingModalActions(), 0);
-    EXPECT_EQ(MsgText, QStringLiteral("\r\nInvalid Entry(s)."));
+    EXPECT_EQ(MsgText, InvalidEntries);
     EXPECT_EQ(BackColor(Cook()), ColorRed);
     EXPECT_EQ(ItemMemory[0], MenuItem{});
     EXPECT_EQ(ItemChanged, FlagTrue);

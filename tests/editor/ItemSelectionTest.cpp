@@ -17,9 +17,6 @@ using namespace testing_support;
 
 namespace {
 
-const QString ChangeQuestion2 =
-    QStringLiteral("\r\nYou are changing Menu Items.\r\nDo you want to save Item 2 information?");
-
 class ItemSelectionTest : public EditorTest
 {
 protected:
@@ -48,13 +45,6 @@ protected:
         EXPECT_EQ(CurrentItem, index);
         EXPECT_EQ(SelectedLine(), index);
         EXPECT_EQ(Caption()->text(), QStringLiteral("Current Menu Item  -  %1").arg(index + 1));
-    }
-
-    void ExpectChangeQuestion2()
-    {
-        EXPECT_EQ(MsgStyle, 18);
-        EXPECT_EQ(MsgColor, ColorYellow);
-        EXPECT_EQ(MsgText, ChangeQuestion2);
     }
 };
 
@@ -93,7 +83,7 @@ TEST_F(ItemSelectionTest, CancelReturnsToTheEditedItemAndDoesNotSwallowTheNextCh
     EditItem2();
     Answer("Cancel");
     ChooseLine(4);
-    ExpectChangeQuestion2();
+    ExpectRequest(18, ColorYellow, ChangeQuestion(2));
     ExpectOnItem(1);
     EXPECT_EQ(Name()->text(), QStringLiteral("CHIPS"));
     EXPECT_EQ(ItemChanged, FlagTrue);
@@ -132,7 +122,7 @@ TEST_F(ItemSelectionTest, YesStoresValidEntriesAndMovesOn)
     TypeItem("chips", "2:00", "0:20", "5:00");
     Answer("YES");
     ChooseLine(4);
-    ExpectChangeQuestion2();
+    ExpectRequest(18, ColorYellow, ChangeQuestion(2));
     ExpectOnItem(4);
     EXPECT_EQ(ItemMemory[1], (MenuItem{"CHIPS", "2:00", "0:20", "5:00", 1}));
     EXPECT_EQ(ListLines()[1], QStringLiteral("2  CHIPS"));
@@ -146,9 +136,7 @@ TEST_F(ItemSelectionTest, YesWithInvalidEntriesStaysAndAsksAgain)
     Answer("YES");
     Answer("OK");
     ChooseLine(4);
-    EXPECT_EQ(MsgStyle, 16);
-    EXPECT_EQ(MsgColor, ColorRed);
-    EXPECT_EQ(MsgText, QStringLiteral("\r\nInvalid Entry(s)."));
+    ExpectRequest(16, ColorRed, InvalidEntries);
     ExpectOnItem(1);
     EXPECT_EQ(BackColor(Cook()), ColorRed);
     EXPECT_EQ(ItemChanged, FlagTrue);
@@ -157,7 +145,7 @@ TEST_F(ItemSelectionTest, YesWithInvalidEntriesStaysAndAsksAgain)
     Answer("Cancel");
     ChooseLine(4);
     EXPECT_EQ(PendingModalActions(), 0) << "the second choice asks again";
-    ExpectChangeQuestion2();
+    ExpectRequest(18, ColorYellow, ChangeQuestion(2));
 }
 
 TEST_F(ItemSelectionTest, QuestionsAreCentredOverTheEditor)
@@ -180,7 +168,7 @@ TEST_F(ItemSelectionTest, ClickingTheCompensationBoxAloneIsAChange)
     EXPECT_EQ(Comp()->checkState(), Qt::Unchecked);
     Answer("Cancel");
     ChooseLine(4);
-    ExpectChangeQuestion2();
+    ExpectRequest(18, ColorYellow, ChangeQuestion(2));
 }
 
 TEST_F(ItemSelectionTest, KeyboardMovesAreChoices)
@@ -231,9 +219,7 @@ TEST_F(ItemSelectionTest, ClickingTheSelectedLineIsAChoiceToo)
     Answer("NO");
     ChooseLine(4);
     EXPECT_EQ(PendingModalActions(), 0);
-    EXPECT_EQ(MsgText,
-              QStringLiteral(
-                  "\r\nYou are changing Menu Items.\r\nDo you want to save Item 5 information?"));
+    EXPECT_EQ(MsgText, ChangeQuestion(5));
     ExpectOnItem(4);
     EXPECT_EQ(Name()->text(), QStringLiteral("FRIES")) << "NO reloads the item";
 

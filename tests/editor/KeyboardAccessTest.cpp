@@ -31,17 +31,6 @@ inline void PrintTo(const QString& s, std::ostream* os)
 
 namespace {
 
-QString FromView(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-QString ObjectName(const ControlLayout& c)
-{
-    return c.Kind == ControlKind::Button ? QStringLiteral("cmdBut_%1").arg(c.Index)
-                                         : FromView(c.Name);
-}
-
 struct Announced {
     QAccessible::Role role = QAccessible::NoRole;
     QString name;
@@ -168,14 +157,14 @@ TEST_P(KeyboardAccessTest, EveryControlHasANameAndARole)
         if (name == "lblMenuItem")
             EXPECT_EQ(a.name, QStringLiteral("New Menu"));
         else if (c.Kind == ControlKind::Button || c.Kind == ControlKind::Label)
-            EXPECT_EQ(a.name, FromView(c.Caption));
+            EXPECT_EQ(a.name, ToQString(c.Caption));
         else
             EXPECT_EQ(a.name, fieldNames.at(name));
     }
     // The lines only separate; a screen reader passes over a separator.
     for (const LineLayout& l : GetParam()->EditorLayout.Lines) {
         SCOPED_TRACE(std::string(l.Name));
-        QWidget* w = Control(FromView(l.Name));
+        QWidget* w = Control(ToQString(l.Name));
         ASSERT_NE(w, nullptr);
         EXPECT_EQ(Announce(w).role, QAccessible::Separator);
     }
@@ -328,7 +317,6 @@ TEST_P(KeyboardAccessTest, TheWholeEditorWorksFromTheKeyboard)
 }
 
 INSTANTIATE_TEST_SUITE_P(BothEditions, KeyboardAccessTest,
-                         ::testing::Values(&QuenmarkEdition, &VessquenEdition),
-                         [](const auto& info) { return std::string(info.param->ProductName); });
+                         ::testing::Values(&QuenmarkEdition, &VessquenEdition), EditionName);
 
 } // namespace

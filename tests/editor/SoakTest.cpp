@@ -17,8 +17,8 @@
 // SOAK_TRACE=1 prints every step as it runs.
 #include "EditorTestSupport.h"
 
+#include "ChooserActions.h"
 #include "EntryRules.h"
-#include "FileLists.h"
 #include "Global_data.h"
 #include "KeyFilters.h"
 #include "MenuEditors100.h"
@@ -26,6 +26,7 @@
 #include "MenuFileFormat.h"
 #include "ModalDriver.h"
 #include "QuenmarkEdition.h"
+#include "TestFiles.h"
 #include "Text.h"
 #include "TimeValues.h"
 #include "VbColor.h"
@@ -42,7 +43,6 @@
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTreeWidgetItemIterator>
 
 #include <deque>
 #include <iostream>
@@ -52,6 +52,7 @@
 #include <set>
 
 using namespace editor_testing;
+using namespace testing_support;
 
 namespace {
 
@@ -59,13 +60,6 @@ constexpr quint64 DefaultSeed = 20240607;
 constexpr int DefaultSteps = 3000;
 constexpr std::size_t TraceKept = 40;
 
-const QString QuestionChange =
-    QStringLiteral("\r\nYou are changing Menu Items.\r\nDo you want to save Item %1 information?");
-const QString QuestionClear =
-    QStringLiteral("\r\nAre you sure you want to\r\nclear ALL Item information ?");
-const QString QuestionRead = QStringLiteral(
-    "\r\nALL Current Item Information\r\nwill be deleted. Do you want to continue ?");
-const QString InvalidEntries = QStringLiteral("\r\nInvalid Entry(s).");
 const QString NoFilename = QStringLiteral("\r\nNo Filename Exists");
 const QString InvalidFilename = QStringLiteral("\r\nInvalid Filename");
 
@@ -103,11 +97,6 @@ QString Describe(const MenuItem& m)
         .arg(Visible(QString::fromStdString(m.Name)), Visible(QString::fromStdString(m.Cook)),
              Visible(QString::fromStdString(m.Duty)), Visible(QString::fromStdString(m.Hold)))
         .arg(m.Comp);
-}
-
-QByteArray ImageBytes(const MenuImage& image)
-{
-    return QByteArray(reinterpret_cast<const char*>(image.data()), FileDataSize);
 }
 
 class Random
@@ -177,24 +166,6 @@ void CloseWithoutButton(Random& random, QWidget* dialog)
         dialog->close();
     else
         QTest::keyClick(dialog, Qt::Key_Escape);
-}
-
-// Opens the folder of that full path in the chooser's folder list by
-// double-clicking its line.
-bool OpenFolder(DirListBox* tree, const QString& path)
-{
-    QTreeWidgetItem* item = nullptr;
-    int line = 0;
-    for (QTreeWidgetItemIterator it(tree); *it; ++it, ++line)
-        if (tree->List(line) == path)
-            item = *it;
-    if (!item)
-        return false;
-    tree->scrollToItem(item);
-    const QPoint at = tree->visualItemRect(item).center();
-    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, at);
-    return tree->Path() == path;
 }
 
 // Answers every dialog that opens, at random, and writes down what it saw.
@@ -324,21 +295,14 @@ private:
         chooserMessage_.clear();
     }
 
-    void ClickFile(FileListBox* files, int row)
-    {
-        files->scrollToItem(files->item(row));
-        QTest::mouseClick(files->viewport(), Qt::LeftButton, {},
-                          files->visualItemRect(files->item(row)).center());
-    }
-
     // Into the subfolder SUB, or back up from it.
-    void Wander(DirListBox* folders)
+    void Wander(QDialog* dialog)
     {
-        const QString path = folders->Path();
+        const QString path = ChooserFolders(dialog)->Path();
         const QString target = QFileInfo(path).fileName() == QLatin1String("SUB")
                                    ? QFileInfo(path).path()
                                    : QDir(path).filePath(QStringLiteral("SUB"));
-        if (!OpenFolder(folders, target))
+        if (!OpenFolder(dialog, target))
             problems << QStringLiteral("could not open the folder ") + target;
     }
 
@@ -349,9 +313,8 @@ private:
         seen.kind = Seen::Chooser;
         seen.mode = ChooserMode;
         seen.folder = ChooserFolder;
-        auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("txtFileName"));
-        auto* files = dialog->findChild<FileListBox*>(QStringLiteral("lstFile"));
-        auto* folders = dialog->findChild<DirListBox*>(QStringLiteral("lstDirectory"));
+        QLineEdit* field = ChooserField(dialog);
+        const FileListBox* files = ChooserFiles(dialog);
         const bool saving = seen.mode == 0;
 
         // A few fumbles first.
@@ -379,10 +342,10 @@ private:
                 break;
             case 2:
                 if (files->ListCount() > 0)
-                    ClickFile(files, random_.Below(files->ListCount()));
+                    ClickFile(dialog, files->List(random_.Below(files->ListCount())));
                 break;
             case 3:
-                Wander(folders);
+                Wander(dialog);
                 break;
             }
         }
@@ -398,7 +361,7 @@ private:
                 if (files->List(i).size() == 8 + 4)
                     eight.push_back(i);
             if (!eight.empty() && random_.Chance(25)) {
-                ClickFile(files, random_.Pick(eight));
+                ClickFile(dialog, files->List(random_.Pick(eight)));
             } else {
                 field->clear();
                 QTest::keyClicks(field, random_.Pick(saveNames_));
@@ -406,9 +369,9 @@ private:
             DialogButton(dialog, 1)->click();
         } else {
             if (files->ListCount() > 0) {
-                ClickFile(files, random_.Below(files->ListCount()));
+                ClickFile(dialog, files->List(random_.Below(files->ListCount())));
                 if (random_.Chance(10))
-                    Wander(folders);
+                    Wander(dialog);
             }
             if (field->text().isEmpty()) {
                 RefusedOk(dialog, NoFilename);
@@ -796,11 +759,11 @@ private:
         image[190] = static_cast<std::uint8_t>(random_.Below(256));
         EncodeMenu(items, image);
 
-        Put(QDir(folder).filePath("BREAKFAST.tmr"), ImageBytes(image));
+        Put(QDir(folder).filePath("BREAKFAST.tmr"), AsBytes(image));
         Put(QDir(folder).filePath("FOREIGN1.tmr"), random_.Bytes(FileDataSize));
         Put(QDir(folder).filePath("SHORT.tmr"), random_.Bytes(random_.Between(0, 190)));
         Put(QDir(folder).filePath("LONGMENU.tmr"),
-            ImageBytes(image) + random_.Bytes(random_.Between(1, 4096)));
+            AsBytes(image) + random_.Bytes(random_.Between(1, 4096)));
         Put(QDir(folder).filePath("SUB/SUBMENU1.tmr"), random_.Bytes(FileDataSize));
         Put(QDir(folder).filePath("notes.txt"), "not a menu");
     }
@@ -833,9 +796,7 @@ private:
     void StartEditor()
     {
         edition_ = random_.Chance(70) ? &QuenmarkEdition : &VessquenEdition;
-        Trace(QStringLiteral("start ") +
-              QString::fromLatin1(edition_->ProductName.data(),
-                                  static_cast<qsizetype>(edition_->ProductName.size())));
+        Trace(QStringLiteral("start ") + ToQString(edition_->ProductName));
         window_ =
             Startup(*edition_, FakeEnvironment({{"HOME", home_.path().toStdString()},
                                                 {"USERPROFILE", home_.path().toStdString()}}));
@@ -1140,7 +1101,7 @@ private:
     {
         if (!Press(4))
             return;
-        const auto answer = ExpectMessage(17, ColorYellow, QuestionClear);
+        const auto answer = ExpectMessage(17, ColorYellow, ClearQuestion);
         if (answer != AnswerYes)
             return;
         ResetColors();
@@ -1153,7 +1114,7 @@ private:
     void NewMenu()
     {
         Press(5);
-        if (ExpectMessage(17, ColorYellow, QuestionClear) != AnswerYes)
+        if (ExpectMessage(17, ColorYellow, ClearQuestion) != AnswerYes)
             return;
         ResetColors();
         model_.store = {};
@@ -1196,7 +1157,7 @@ private:
             return;
         }
         ++figures_.savesWritten;
-        files_[path] = ImageBytes(model_.image);
+        files_[path] = AsBytes(model_.image);
         // The file on disk is the store as it stood: 191 bytes that decode to
         // it.
         QFile file(path);
@@ -1219,7 +1180,7 @@ private:
     void GetMenu()
     {
         Press(2);
-        if (ExpectMessage(17, ColorYellow, QuestionRead) != AnswerYes)
+        if (ExpectMessage(17, ColorYellow, GetQuestion) != AnswerYes)
             return;
         const std::optional<Seen> chooser = ExpectChooser(1);
         if (!chooser || chooser->chosen.isEmpty())
@@ -1277,7 +1238,7 @@ private:
             model_.current = line;
             return;
         }
-        const auto answer = ExpectMessage(18, ColorYellow, QuestionChange.arg(model_.current + 1));
+        const auto answer = ExpectMessage(18, ColorYellow, ChangeQuestion(model_.current + 1));
         if (answer == AnswerNo) {
             ResetColors();
             Load(line);

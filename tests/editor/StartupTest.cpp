@@ -4,6 +4,7 @@
 #include "MenuEditors100.h"
 #include "ModalDriver.h"
 #include "QuenmarkEdition.h"
+#include "TestFiles.h"
 #include "Twips.h"
 #include "VbColor.h"
 
@@ -22,12 +23,12 @@ using namespace testing_support;
 
 namespace {
 
-class StartupTest : public ::testing::Test
+class StartupTest : public InTemporaryFolder
 {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(temp.isValid());
+        InTemporaryFolder::SetUp();
         // What a previous run might leave: start-up must not depend on it.
         FileData.fill(0xAA);
         for (MenuItem& item : ItemMemory)
@@ -59,15 +60,15 @@ protected:
         return MsgText;
     }
 
-    QString Path(const QString& name) const { return temp.filePath(name); }
+    // HOME set to the test's folder.
+    EnvironmentLookup Home() const { return FakeEnvironment({{"HOME", dir.path().toStdString()}}); }
 
-    QTemporaryDir temp;
     QPointer<frmOpening> window;
 };
 
 TEST_F(StartupTest, CreatesTheMissingMenuFolderAndOpensTheEditor)
 {
-    window = Startup(QuenmarkEdition, FakeEnvironment({{"HOME", temp.path().toStdString()}}));
+    window = Startup(QuenmarkEdition, Home());
     ASSERT_FALSE(window.isNull());
     EXPECT_TRUE(window->isVisible());
     EXPECT_FALSE(window->isModal());
@@ -81,12 +82,9 @@ TEST_F(StartupTest, CreatesTheMissingMenuFolderAndOpensTheEditor)
 
 TEST_F(StartupTest, LeavesAnExistingFolderAlone)
 {
-    ASSERT_TRUE(QDir(temp.path()).mkdir("DAVOVI"));
-    QFile keep(Path("DAVOVI/MENU0001.tmr"));
-    ASSERT_TRUE(keep.open(QIODevice::WriteOnly));
-    keep.write("x");
-    keep.close();
-    window = Startup(QuenmarkEdition, FakeEnvironment({{"HOME", temp.path().toStdString()}}));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("DAVOVI"));
+    Put(Path("DAVOVI/MENU0001.tmr"), "x");
+    window = Startup(QuenmarkEdition, Home());
     ASSERT_FALSE(window.isNull());
     EXPECT_EQ(QString::fromStdString(MenuFolder), Path("DAVOVI"));
     EXPECT_EQ(QFileInfo(Path("DAVOVI/MENU0001.tmr")).size(), 1);
@@ -94,10 +92,8 @@ TEST_F(StartupTest, LeavesAnExistingFolderAlone)
 
 TEST_F(StartupTest, APlainFileOfThatNameSatisfiesTheTest)
 {
-    QFile file(Path("DAVOVI"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
-    window = Startup(QuenmarkEdition, FakeEnvironment({{"HOME", temp.path().toStdString()}}));
+    Put(Path("DAVOVI"), {});
+    window = Startup(QuenmarkEdition, Home());
     ASSERT_FALSE(window.isNull());
     EXPECT_TRUE(QFileInfo(Path("DAVOVI")).isFile());
     EXPECT_EQ(QString::fromStdString(MenuFolder), Path("DAVOVI"));
@@ -120,9 +116,7 @@ TEST_F(StartupTest, CreatesOneLevelOnly)
 
 TEST_F(StartupTest, HomeBelowAPlainFileCannotHoldTheFolder)
 {
-    QFile file(Path("plain"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
+    Put(Path("plain"), {});
     const QString text =
         FailedStartup(FakeEnvironment({{"HOME", Path("plain/home").toStdString()}}));
     EXPECT_TRUE(text.contains(QStringLiteral("Not a directory"))) << text.toStdString();
@@ -131,9 +125,9 @@ TEST_F(StartupTest, HomeBelowAPlainFileCannotHoldTheFolder)
 TEST_F(StartupTest, UnwritableHomeEndsWithTheInitializationError)
 {
     ASSERT_NE(geteuid(), 0u) << "permissions mean nothing to root: run through run-unprivileged";
-    ASSERT_TRUE(QFile::setPermissions(temp.path(), QFile::ReadOwner | QFile::ExeOwner));
-    const QString text = FailedStartup(FakeEnvironment({{"HOME", temp.path().toStdString()}}));
-    QFile::setPermissions(temp.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    ASSERT_TRUE(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
+    const QString text = FailedStartup(Home());
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_TRUE(text.contains(QStringLiteral("Permission denied"))) << text.toStdString();
     EXPECT_FALSE(QFileInfo::exists(Path("DAVOVI")));
 }
@@ -146,7 +140,7 @@ TEST_F(StartupTest, AWindowThatCannotBeBuiltEndsWithTheInitializationError)
             controls.push_back(c);
     Edition broken = QuenmarkEdition;
     broken.EditorLayout.Controls = controls;
-    EXPECT_EQ(FailedStartup(FakeEnvironment({{"HOME", temp.path().toStdString()}}), broken),
+    EXPECT_EQ(FailedStartup(Home(), broken),
               QStringLiteral("\r\nInitialization Error #the editor layout lacks a control"));
 }
 

@@ -12,7 +12,16 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
+
 namespace testing_support {
+
+// Bytes held as unsigned (a menu image, a record) as a file holds them.
+template <typename Bytes> QByteArray AsBytes(const Bytes& bytes)
+{
+    return QByteArray(reinterpret_cast<const char*>(std::data(bytes)),
+                      static_cast<qsizetype>(std::size(bytes)));
+}
 
 inline void Put(const QString& path, const QByteArray& bytes)
 {
