@@ -1,6 +1,8 @@
-#include "FileLists.h"
+#include "ChooserActions.h"
 
 #include "PlatformPaths.h"
+#include "QStringPrinter.h"
+#include "TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,10 +14,7 @@
 
 #include <unistd.h>
 
-inline void PrintTo(const QString& s, std::ostream* os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
+using namespace testing_support;
 
 namespace {
 
@@ -31,22 +30,13 @@ protected:
             ASSERT_TRUE(QDir(base).mkpath(folder));
         for (const char* file : {"menus/c.tmr", "menus/B.tmr", "menus/a.tmr", "menus/D.TMR",
                                  "menus/e.txt", "menus/.f.tmr", "menus/gtmr", "locked/h.tmr"}) {
-            QFile f(base + "/" + file);
-            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            Put(base + "/" + file, {});
         }
     }
     void TearDown() override
     {
         QFile::setPermissions(base + "/locked",
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
-
-    QStringList Listed(const FileListBox& list)
-    {
-        QStringList names;
-        for (int i = 0; i < list.ListCount(); ++i)
-            names << list.List(i);
-        return names;
     }
 
     // Makes `locked` unreadable; meaningless for root, which reads it anyway.
@@ -69,9 +59,9 @@ TEST_F(FileLists, FileListShowsMatchingFilesSortedAsTheFileSystemComparesNames)
     list.SetPath(base + "/menus");
     list.SetPattern("*.tmr");
     // Case-sensitive pattern; hidden files and folders left out.
-    EXPECT_EQ(Listed(list), (QStringList{"a.tmr", "B.tmr", "c.tmr"}));
+    EXPECT_EQ(Listed(&list), (QStringList{"a.tmr", "B.tmr", "c.tmr"}));
     list.SetPattern("*.tmr;*.TMR");
-    EXPECT_EQ(Listed(list), (QStringList{"a.tmr", "B.tmr", "c.tmr", "D.TMR"}));
+    EXPECT_EQ(Listed(&list), (QStringList{"a.tmr", "B.tmr", "c.tmr", "D.TMR"}));
     list.SetPattern("*.tmr");
     EXPECT_EQ(list.List(3), "");
     EXPECT_EQ(list.List(-1), "");

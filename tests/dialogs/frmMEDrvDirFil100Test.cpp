@@ -2,6 +2,8 @@
 #include "MenuEditors100.h"
 #include "ModalDriver.h"
 #include "PlatformPaths.h"
+#include "QStringPrinter.h"
+#include "TestFiles.h"
 #include "Twips.h"
 #include "VbColor.h"
 
@@ -20,12 +22,6 @@
 #include <gtest/gtest.h>
 
 #include <unistd.h>
-
-// Readable failures.
-inline void PrintTo(const QString& s, std::ostream* os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
 
 using namespace testing_support;
 
@@ -119,8 +115,7 @@ protected:
              {"DAVOVI/MENU0001.tmr", "DAVOVI/BREAKFAST.tmr", "DAVOVI/BREAKFST.tmr",
               "DAVOVI/lower.TMR", "DAVOVI/Notes.txt", "DAVOVI/.hidden.tmr", "DAVOVI/tmr",
               "DAVOVI/a.tmr.bak", "Other/LUNCH001.tmr"}) {
-            QFile f(base + "/" + file);
-            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            Put(base + "/" + file, {});
         }
         ChooserMode = 0;
         ChooserFolder = menus;

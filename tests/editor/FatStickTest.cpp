@@ -3,7 +3,7 @@
 // needed. Skipped, with the reason, where FUSE or the tools are missing.
 #include "EditorTestSupport.h"
 
-#include "FileLists.h"
+#include "ChooserActions.h"
 #include "Global_data.h"
 #include "MenuEditors100.h"
 #include "ModalDriver.h"
@@ -108,7 +108,7 @@ protected:
     {
         Answer("YES");
         OnNextModal([name](QWidget* chooser) {
-            auto* files = chooser->findChild<FileListBox*>();
+            FileListBox* files = ChooserFiles(chooser);
             const auto found = files->findItems(name, Qt::MatchExactly);
             ASSERT_EQ(found.size(), 1) << name.toStdString() << " is not listed";
             files->SetListIndex(files->row(found.first()));
@@ -133,10 +133,8 @@ TEST_F(FatStickTest, SavingInOtherLetterCaseReplacesTheFileAndReadsBack)
         auto* drive = chooser->findChild<DriveListBox*>();
         for (int i = 0; i < drive->count(); ++i)
             drives << drive->itemText(i);
-        auto* list = chooser->findChild<FileListBox*>();
-        for (int i = 0; i < list->ListCount(); ++i)
-            files << list->List(i);
-        QTest::keyClicks(chooser->findChild<QLineEdit*>("txtFileName"), "MENU0001");
+        files = Listed(ChooserFiles(chooser));
+        QTest::keyClicks(ChooserField(chooser), "MENU0001");
         testing_support::Press(chooser, "OK");
     });
     Press(1);
@@ -187,7 +185,7 @@ TEST_F(FatStickTest, StickPulledWhileTheChooserShowsItEndsNothing)
     Answer("YES");
     int listed = -1;
     OnNextModal([&](QWidget* chooser) {
-        auto* files = chooser->findChild<FileListBox*>();
+        FileListBox* files = ChooserFiles(chooser);
         files->SetListIndex(0);
         stick->Pull();
         files->SetPath(files->Path()); // listed again, from a stick that is gone

@@ -6,6 +6,7 @@
 #include "Global_data.h"
 #include "MenuEditors100.h"
 #include "ModalDriver.h"
+#include "QStringPrinter.h"
 #include "QuenmarkEdition.h"
 #include "VessquenEdition.h"
 
@@ -22,12 +23,6 @@
 
 using namespace editor_testing;
 using namespace testing_support;
-
-// Readable failures.
-inline void PrintTo(const QString& s, std::ostream* os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
 
 namespace {
 

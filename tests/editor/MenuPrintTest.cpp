@@ -4,12 +4,12 @@
 
 #include "ModalDriver.h"
 #include "QuenmarkEdition.h"
+#include "TestFiles.h"
 #include "VessquenEdition.h"
 
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
-#include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -41,10 +41,7 @@ protected:
         EXPECT_TRUE(QTest::qWaitForWindowActive(window));
         QTest::keyClick(window, Qt::Key_P, Qt::ControlModifier);
         EXPECT_TRUE(previewShown) << "Ctrl+P showed no print preview";
-        QProcess p;
-        p.start("pdftotext", {"-layout", pdf, "-"});
-        p.waitForFinished(60000);
-        return QString::fromUtf8(p.readAllStandardOutput()).simplified();
+        return PdfText(pdf, {"-layout"}).simplified();
     }
 };
 

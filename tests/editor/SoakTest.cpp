@@ -411,6 +411,10 @@ struct Fields {
     }
 };
 
+// The fields of an empty item: no name, no cook time, compensation on.
+const Fields NoItem{QString(), QString(), QStringLiteral("0:00"), QStringLiteral("0:00"),
+                    Qt::Checked};
+
 // What the editor must hold after each step.
 struct Model {
     MenuItems store{};
@@ -431,8 +435,7 @@ struct Model {
         bare.fill(true);
         red.fill(false);
         loadedComp = 1;
-        fields = {QString(), QString(), QStringLiteral("0:00"), QStringLiteral("0:00"),
-                  Qt::Checked};
+        fields = NoItem;
     }
 };
 
@@ -770,10 +773,7 @@ private:
 
     void Put(const QString& path, const QByteArray& bytes)
     {
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-            file.write(bytes) != bytes.size())
-            Fail(QStringLiteral("cannot write the fixture ") + path);
+        testing_support::Put(path, bytes);
         files_[QDir::cleanPath(path)] = bytes;
     }
 
@@ -1294,8 +1294,7 @@ private:
     {
         const MenuItem& slot = model_.store[static_cast<std::size_t>(k)];
         if (slot.Name.empty()) {
-            model_.fields = {QString(), QString(), QStringLiteral("0:00"), QStringLiteral("0:00"),
-                             Qt::Checked};
+            model_.fields = NoItem;
             model_.loadedComp = 1;
         } else {
             model_.fields = {QString::fromStdString(slot.Name), QString::fromStdString(slot.Cook),
@@ -1501,8 +1500,7 @@ private:
                     Fail(QStringLiteral("an unknown file ") + path);
                     continue;
                 }
-                QFile file(path);
-                if (!file.open(QIODevice::ReadOnly) || file.readAll() != known->second)
+                if (Contents(path) != known->second)
                     Fail(QStringLiteral("the file %1 is not as written").arg(path));
             }
         }

@@ -4,7 +4,6 @@
 #include "TestFiles.h"
 
 #include <QImage>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -27,16 +26,6 @@ MenuItems SampleMenu()
     return items;
 }
 
-// The text pdftotext finds in `pdf`; empty when it is not installed.
-QString PdfText(const QString& pdf, const QStringList& options)
-{
-    QProcess p;
-    p.start("pdftotext", options + QStringList{pdf, "-"});
-    if (!p.waitForFinished(60000) || p.exitCode() != 0)
-        return {};
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
 class MenuCard : public testing_support::InTemporaryFolder
 {
 };
@@ -52,7 +41,7 @@ TEST_F(MenuCard, PdfReadsBackEveryItemInButtonOrder)
         WriteMenuCard(Path("card.pdf"), "Store 12", items, CardFormat::Pdf, CardPage::A4);
     ASSERT_TRUE(r.ok) << r.error.toStdString();
 
-    const QString text = PdfText(Path("card.pdf"), {"-layout"});
+    const QString text = testing_support::PdfText(Path("card.pdf"), {"-layout"});
     ASSERT_TRUE(text.contains("Store 12")) << text.toStdString();
     // Each numbered line carries its own item, lines in order 1 to 10.
     QStringList lines;
@@ -85,7 +74,7 @@ TEST_F(MenuCard, TenWideLettersStayInsideTheNameCell)
     ASSERT_TRUE(
         WriteMenuCard(Path("wide.pdf"), "Wide", SampleMenu(), CardFormat::Pdf, CardPage::Letter)
             .ok);
-    const QString boxes = PdfText(Path("wide.pdf"), {"-bbox"});
+    const QString boxes = testing_support::PdfText(Path("wide.pdf"), {"-bbox"});
     const QRegularExpression word(
         "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\"[^>]*>([^<]*)</word>");
     // The word after each wide name on its line is its cook time.
@@ -134,9 +123,7 @@ TEST_F(MenuCard, SvgCarriesTheNamesAndAFailedWriteKeepsTheOldFile)
     if (CardFormatAvailable(CardFormat::Svg)) {
         ASSERT_TRUE(
             WriteMenuCard(Path("card.svg"), "T", SampleMenu(), CardFormat::Svg, CardPage::A4).ok);
-        QFile svg(Path("card.svg"));
-        ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
-        const QString text = QString::fromUtf8(svg.readAll());
+        const QString text = QString::fromUtf8(testing_support::Contents(Path("card.svg")));
         EXPECT_TRUE(text.contains("<svg") && text.contains("FRIES") && text.contains("1092:15"));
     }
     const CardResult r =

@@ -1,4 +1,5 @@
 #include "PlatformPaths.h"
+#include "QStringPrinter.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,11 +10,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-
-inline void PrintTo(const QString& s, std::ostream* os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
 
 TEST(IsPseudoVolume, KernelAndRuntimeMountsAreNoDrives)
 {

@@ -1,5 +1,7 @@
 // GoogleTest main for tests that need a QApplication (run headless with
 // QT_QPA_PLATFORM=offscreen).
+#include "SkipVerdict.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -10,5 +12,5 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    return testing_support::WithSkipVerdict(RUN_ALL_TESTS());
 }

@@ -1,11 +1,12 @@
-// Files and folders for tests: write a fixture, read a result back, list what
-// a folder holds, work in a folder of one's own.
+// Files and folders for tests: write a fixture, read a result back (a PDF by
+// its text), list what a folder holds, work in a folder of one's own.
 #pragma once
 
 #include <QByteArray>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QProcess>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -36,6 +37,16 @@ inline QByteArray Contents(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+// The text pdftotext finds in `pdf`; empty when it cannot read it.
+inline QString PdfText(const QString& pdf, const QStringList& options)
+{
+    QProcess p;
+    p.start("pdftotext", options + QStringList{pdf, "-"});
+    if (!p.waitForFinished(60000) || p.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(p.readAllStandardOutput());
 }
 
 // Every entry below root, sorted, hidden ones too, so that a leftover
