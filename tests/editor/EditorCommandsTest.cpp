@@ -38,6 +38,15 @@ protected:
         Press(3);
         ASSERT_EQ(BackColor(Cook()), ColorRed);
     }
+
+    // A refused command: item 5 stays FRIES in the store while its field
+    // keeps what was typed, still a change to store.
+    void ExpectEditKept(const QLineEdit* field, const QString& typed) const
+    {
+        EXPECT_EQ(ItemMemory[4].Name, "FRIES");
+        EXPECT_EQ(field->text(), typed);
+        EXPECT_EQ(ItemChanged, FlagTrue);
+    }
 };
 
 TEST_F(EditorCommandsTest, SaveItemStoresValidEntries)
@@ -64,10 +73,8 @@ TEST_F(EditorCommandsTest, SaveItemWithInvalidEntriesStoresNothing)
     Answer("OK");
     Press(3);
     ExpectRequest(16, ColorRed, InvalidEntries);
-    EXPECT_EQ(ItemMemory[4].Name, "FRIES");
     EXPECT_EQ(BackColor(Name()), ColorRed);
-    EXPECT_EQ(Name()->text(), QStringLiteral("ABCDEFGHIJK"));
-    EXPECT_EQ(ItemChanged, FlagTrue);
+    ExpectEditKept(Name(), QStringLiteral("ABCDEFGHIJK"));
 }
 
 TEST_F(EditorCommandsTest, SaveItemValidatesWithoutChangesToo)
@@ -99,9 +106,7 @@ TEST_F(EditorCommandsTest, ClearItemAnsweredNoChangesNothing)
     Answer("NO");
     Press(4);
     ExpectRequest(17, ColorYellow, ClearQuestion);
-    EXPECT_EQ(ItemMemory[4].Name, "FRIES");
-    EXPECT_EQ(Hold()->text(), QStringLiteral("8:00"));
-    EXPECT_EQ(ItemChanged, FlagTrue);
+    ExpectEditKept(Hold(), QStringLiteral("8:00"));
     EXPECT_EQ(ListLines()[4], QStringLiteral("5  FRIES"));
 }
 
