@@ -421,6 +421,7 @@ struct Model {
     MenuImage image{};
     std::int16_t current = -1;
     bool changed = false;
+    bool unsaved = false;                   // the store differs from the last file read or written
     std::array<bool, MenuItemCount> bare{}; // the line shows its number alone
     std::array<bool, 4> red{};              // name, cook, shake, hold
     std::int16_t loadedComp = 1;
@@ -432,6 +433,7 @@ struct Model {
         image = {};
         current = -1;
         changed = false;
+        unsaved = false;
         bare.fill(true);
         red.fill(false);
         loadedComp = 1;
@@ -711,8 +713,6 @@ public:
     ~Soak()
     {
         SetWriteFault(WriteFault::None);
-        if (window_)
-            window_->close();
         CloseEverything();
     }
 
@@ -1108,6 +1108,7 @@ private:
         model_.store[static_cast<std::size_t>(model_.current)] = MenuItem{};
         Load(model_.current);
         model_.changed = false;
+        model_.unsaved = true;
         model_.bare[static_cast<std::size_t>(model_.current)] = false;
     }
 
@@ -1121,6 +1122,7 @@ private:
         model_.bare.fill(true);
         model_.current = 0;
         model_.changed = false;
+        model_.unsaved = true;
         Load(0);
     }
 
@@ -1158,6 +1160,7 @@ private:
         }
         ++figures_.savesWritten;
         files_[path] = AsBytes(model_.image);
+        model_.unsaved = false;
         // The file on disk is the store as it stood: 191 bytes that decode to
         // it.
         QFile file(path);
@@ -1196,6 +1199,7 @@ private:
         ++figures_.readsDone;
         std::copy(file->second.begin(), file->second.begin() + FileDataSize, model_.image.begin());
         model_.store = DecodeMenu(model_.image);
+        model_.unsaved = false;
         ResetColors();
         for (int i = 0; i < MenuItemCount; ++i)
             model_.bare[static_cast<std::size_t>(i)] =
@@ -1213,6 +1217,12 @@ private:
             QTest::mouseClick(buttons_[0], Qt::LeftButton);
         else
             window_->close();
+        if ((model_.changed || model_.unsaved) &&
+            ExpectMessage(17, ColorYellow, QuitQuestion) != AnswerYes) {
+            if (!window_ || !window_->isVisible())
+                Fail(QStringLiteral("the editor closed though the quit question was not YES"));
+            return;
+        }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCoreApplication::processEvents();
         if (window_)
@@ -1287,6 +1297,7 @@ private:
         model_.store[slot] = {f.name.toStdString(), f.cook.toStdString(), f.duty.toStdString(),
                               f.hold.toStdString(), comp};
         model_.bare[slot] = false;
+        model_.unsaved = true;
         ++figures_.itemsStored;
     }
 
@@ -1466,6 +1477,9 @@ private:
         if ((ItemChanged != FlagFalse) != model_.changed)
             Fail(
                 QStringLiteral("ItemChanged %1, expected %2").arg(ItemChanged).arg(model_.changed));
+        if ((MenuChanged != FlagFalse) != model_.unsaved)
+            Fail(
+                QStringLiteral("MenuChanged %1, expected %2").arg(MenuChanged).arg(model_.unsaved));
         if (IgnoreListClick != FlagFalse)
             Fail(QStringLiteral("IgnoreListClick is left set"));
         const Fields now{Field(0)->text(), Field(1)->text(), Field(2)->text(), Field(3)->text(),

@@ -37,8 +37,6 @@ protected:
     void TearDown() override
     {
         EXPECT_EQ(PendingModalActions(), 0);
-        if (window)
-            window->close();
         CloseEverything();
     }
 
@@ -233,17 +231,6 @@ TEST_F(StartupStateTest, FieldAndButtonSetupIgnoreOtherValues)
     EXPECT_TRUE(Button(2)->isEnabled());
     EXPECT_TRUE(Button(5)->isEnabled());
     EXPECT_FALSE(Button(1)->isEnabled());
-}
-
-TEST_F(StartupStateTest, QuitAndTheWindowsOwnCloseEndTheEditorWithoutAsking)
-{
-    ChooseLine(0);
-    Type(Name(), "unsaved");
-    ASSERT_EQ(ItemChanged, FlagTrue);
-    Press(0);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(window.isNull());
-    EXPECT_TRUE(VisibleTopLevels().isEmpty());
 }
 
 } // namespace
