@@ -521,21 +521,6 @@ TEST_F(FileChooser, TheExtensionInTheComposedPathIsAlwaysTmr)
     EXPECT_EQ(ChosenFileName, menus + "/lower.tmr");
 }
 
-TEST_F(FileChooser, OkInAnUnknownModeDoesNothing)
-{
-    ChooserMode = 2;
-    Show([](QWidget* d) {
-        EXPECT_EQ(d->windowTitle(), "");
-        EXPECT_EQ(Child<QLabel>(d, "lblFileName")->text(), "");
-        Type(d, "MENU0001");
-        Press(d, "OK");
-        EXPECT_TRUE(d->isVisible());
-        EXPECT_EQ(ChosenFileName, "");
-        Press(d, "Cancel");
-    });
-    EXPECT_EQ(ChosenFileName, "");
-}
-
 TEST_F(FileChooser, CloseWithoutAButtonChoosesNothing)
 {
     const std::vector<std::function<void(QWidget*)>> closers{
