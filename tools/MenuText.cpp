@@ -2,6 +2,8 @@
 
 #include "Text.h"
 
+#include <algorithm>
+
 namespace {
 
 std::string Escaped(std::string_view utf8, bool quoted)
@@ -43,6 +45,11 @@ std::string ChecksumMismatch(ConstRecordBytes record)
 std::string SizeMismatch(std::int64_t size)
 {
     return std::to_string(size) + " bytes, expected " + std::to_string(FileDataSize);
+}
+
+int WholeRecords(std::span<const std::uint8_t> head)
+{
+    return std::min<int>(MenuItemCount, static_cast<int>(head.size()) / RecordSize);
 }
 
 std::string EscapeControls(std::string_view utf8)

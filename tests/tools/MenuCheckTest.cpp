@@ -1,4 +1,4 @@
-#include "MenuCheck.h"
+#include "Commands.h"
 
 #include "MenuFixtures.h"
 #include "MenuText.h"
