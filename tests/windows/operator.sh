@@ -51,7 +51,7 @@ typed() {
 # enter: one press of Enter, at an operator's pace: never within a second of
 # the Enter before, which a button takes for a held key's repeat.
 enter() {
-    sleep 1.2
+    sleep 1.5
     xdotool key Return
 }
 
