@@ -1,6 +1,7 @@
 // tmrtool check: size and checksum problems, and what the editor could not
 // have written.
 #include "CommandLine.h"
+#include "EntryRules.h"
 #include "MenuFileFormat.h"
 #include "MenuFiles.h"
 #include "MenuText.h"
@@ -28,18 +29,18 @@ void CheckRecord(int item, ConstRecordBytes record, std::vector<Finding>& out)
     if (record[ReservedOffset] != 0)
         out.push_back({item, true,
                        "reserved byte 11 is " + HexByte(record[ReservedOffset]) + ", expected 0"});
-    if (record[CompOffset] > 1)
+    if (!CompensationRule(record[CompOffset]))
         out.push_back({item, true,
                        "compensation " + std::to_string(record[CompOffset]) + ", expected 0 or 1"});
     const std::string_view name = RawName(record);
-    if (std::any_of(name.begin(), name.end(), [](unsigned char b) { return b < 32 || b > 95; }))
+    if (!std::all_of(name.begin(), name.end(), [](unsigned char b) { return NameFieldTakes(b); }))
         out.push_back(
             {item, true,
              "name " + QuoteText(Latin1ToUtf8(name)) + " has characters outside codes 32 to 95"});
-    if (TimeSecondsAt(record, DutyOffset) > TimeSecondsAt(record, CookOffset))
+    if (!ShakeWithinCook(TimeSecondsAt(record, DutyOffset), TimeSecondsAt(record, CookOffset)))
         out.push_back({item, true,
-                       "shake " + TimeAt(record, DutyOffset) + " is longer than cook " +
-                           TimeAt(record, CookOffset)});
+                       "shake " + TimeAt(record, DutyOffset) + " " + std::string(ShakeLongerWhy) +
+                           " " + TimeAt(record, CookOffset)});
 }
 
 // One line of JSON for a file, for fleet reports made by scripts.

@@ -44,7 +44,8 @@ std::string ChecksumMismatch(ConstRecordBytes record)
 
 std::string SizeMismatch(std::int64_t size)
 {
-    return std::to_string(size) + " bytes, expected " + std::to_string(FileDataSize);
+    return std::to_string(size) + (size == 1 ? " byte" : " bytes") + ", expected " +
+           std::to_string(FileDataSize);
 }
 
 int WholeRecords(std::span<const std::uint8_t> head)

@@ -26,14 +26,6 @@ std::string Changes(const MenuImage& before, const MenuImage& after)
     return text;
 }
 
-// The fields as the editor's window would show the item.
-MenuItem Shown(const MenuItem& stored)
-{
-    if (!stored.Name.empty())
-        return stored;
-    return {"", "", "0:00", "0:00", 1};
-}
-
 int Run(CommandLine& cl, const QStringList& args, Console& c)
 {
     const QCommandLineOption item("item", "The item to change, 1 to 10.", "N");
@@ -156,7 +148,7 @@ EditedMenu ApplyItemEdit(const MenuImage& image, const ItemEdit& edit)
     EditedMenu result;
     result.image = image;
     const std::string where = "item " + std::to_string(edit.item);
-    const MenuItem before = Shown(DecodeRecord(RecordAt(image, edit.item - 1)));
+    const MenuItem before = ItemAsShown(DecodeRecord(RecordAt(image, edit.item - 1)));
     const bool nameGiven = edit.name.has_value();
     if (!nameGiven && before.Name.empty()) {
         result.errors.push_back(where + " is an empty slot; give it a --name");
