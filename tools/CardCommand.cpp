@@ -1,5 +1,5 @@
 #include "CommandLine.h"
-#include "MenuCard.h"
+#include "MenuCardFile.h"
 #include "MenuFileFormat.h"
 
 #include <QFileInfo>
