@@ -8,7 +8,6 @@
 #include "KeyFilters.h"
 #include "KeyPressHandler.h"
 #include "MenuEditors100.h"
-#include "TimeValues.h"
 #include "Twips.h"
 #include "VbColor.h"
 
@@ -18,6 +17,8 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
+
+#include <vector>
 
 namespace {
 
@@ -143,6 +144,7 @@ void frmOpening::Form_Load()
 
     SetupOpeningForm(0);
     ItemChanged = FlagFalse;
+    MenuChanged = FlagFalse;
 }
 
 void frmOpening::FieldSetup(std::int16_t what)
@@ -196,19 +198,12 @@ void frmOpening::SetOpeningFormCenter()
 
 bool frmOpening::ItemGetFromMemory(std::int16_t menitem)
 {
-    const MenuItem& slot = ItemMemory.at(static_cast<std::size_t>(menitem));
-    txtName->setText(QString::fromStdString(slot.Name));
-    std::int16_t comp = 1;
-    if (!slot.Name.empty()) {
-        txtCook->setText(QString::fromStdString(slot.Cook));
-        txtDuty->setText(QString::fromStdString(slot.Duty));
-        txtHold->setText(QString::fromStdString(slot.Hold));
-        comp = slot.Comp;
-    } else {
-        txtCook->setText(QString());
-        txtDuty->setText(QStringLiteral("0:00"));
-        txtHold->setText(QStringLiteral("0:00"));
-    }
+    const MenuItem shown = ItemAsShown(ItemMemory.at(static_cast<std::size_t>(menitem)));
+    txtName->setText(QString::fromStdString(shown.Name));
+    txtCook->setText(QString::fromStdString(shown.Cook));
+    txtDuty->setText(QString::fromStdString(shown.Duty));
+    txtHold->setText(QString::fromStdString(shown.Hold));
+    const std::int16_t comp = shown.Comp;
     // A value other than 0 or 1 can only come from a file: the box shows it
     // as its third state and keeps it until the operator clicks the box.
     loadedComp_ = comp;
@@ -226,6 +221,9 @@ bool frmOpening::ItemSaveToMemory(std::int16_t menu)
     slot.Cook = txtCook->text().toStdString();
     slot.Duty = txtDuty->text().toStdString();
     slot.Hold = txtHold->text().toStdString();
+    // Every store of the fields goes through here: the menu now differs
+    // from its file.
+    MenuChanged = FlagTrue;
     switch (chkComp->checkState()) {
     case Qt::Unchecked:
         slot.Comp = 0;
@@ -250,25 +248,14 @@ QString frmOpening::UpdateItemListEntry(std::int16_t curMI)
 
 bool frmOpening::ValidateItemEntries()
 {
-    bool valid = true;
-    const auto check = [&valid](QLineEdit* field, bool acceptable) {
+    // In the order of ItemField, which names the field a fault marks.
+    const std::array<QLineEdit*, 4> fields{txtName, txtCook, txtDuty, txtHold};
+    for (QLineEdit* field : fields)
         SetBackColor(field, ColorWindowBackground);
-        if (!acceptable) {
-            SetBackColor(field, ColorRed);
-            valid = false;
-        }
-    };
-    check(txtName, ValidateItemEntry_Name(txtName->text().toStdString()));
-    check(txtCook, ValidateItemEntry_Time(txtCook->text().toStdString()));
-    check(txtDuty, ValidateItemEntry_Time(txtDuty->text().toStdString()));
-    check(txtHold, ValidateItemEntry_Time(txtHold->text().toStdString()));
-    if (valid) {
-        const std::int32_t cook = CalculateTimeInSeconds(txtCook->text().toStdString());
-        const std::int32_t shake = CalculateTimeInSeconds(txtDuty->text().toStdString());
-        if (shake > cook) {
-            SetBackColor(txtCook, ColorRed);
-            valid = false;
-        }
-    }
-    return valid;
+    const std::vector<EntryFault> faults =
+        ItemEntryFaults({txtName->text().toStdString(), txtCook->text().toStdString(),
+                         txtDuty->text().toStdString(), txtHold->text().toStdString(), 0});
+    for (const EntryFault& fault : faults)
+        SetBackColor(fields.at(static_cast<std::size_t>(fault.field)), ColorRed);
+    return faults.empty();
 }

@@ -1,5 +1,7 @@
 #include "KeyFilters.h"
 
+#include "EntryRules.h"
+
 namespace {
 
 // Upper-casing of the Latin-1 page: a-z and the accented small letters
@@ -18,7 +20,7 @@ std::int16_t StandardizeKeyText(std::int16_t key, bool allowEnter)
     if (key == KeyDelete || key == KeyBackspace || (key == KeyEnter && allowEnter))
         return key;
     const std::int16_t upper = UpperLatin1(key);
-    return (upper >= 32 && upper <= 95) ? upper : 0;
+    return NameFieldTakes(upper) ? upper : 0;
 }
 
 std::int16_t StandardizeKeyNumber(std::int16_t key, bool allowMinus, bool integerOnly)

@@ -1,3 +1,4 @@
+// tmrtool card: a one-page menu card to print.
 #include "CommandLine.h"
 #include "MenuCardFile.h"
 #include "MenuFileFormat.h"
@@ -58,9 +59,7 @@ private:
     std::unique_ptr<QGuiApplication> app;
 };
 
-} // namespace
-
-int RunCard(CommandLine& cl, const QStringList& args, Console& c)
+int Run(CommandLine& cl, const QStringList& args, Console& c)
 {
     const QCommandLineOption output({"o", "output"}, "The card to write.", "OUT");
     const QCommandLineOption format(
@@ -111,8 +110,23 @@ int RunCard(CommandLine& cl, const QStringList& args, Console& c)
         FileError(c, out, "cannot draw: the program already runs without a graphical toolkit");
         return ExitTrouble;
     }
-    const CardResult written =
-        WriteMenuCard(out, heading, DecodeMenu(image), as,
-                      pageName == "letter" ? CardPage::Letter : CardPage::A4, dots);
-    return written.ok ? ExitOk : NothingWritten(c, out, written.error);
+    return Written(c, out,
+                   WriteMenuCard(out, heading, DecodeMenu(image), as,
+                                 pageName == "letter" ? CardPage::Letter : CardPage::A4, dots));
 }
+
+} // namespace
+
+const Command CardCommand = {
+    "card",
+    "MENU -o OUT",
+    "a one-page menu card to print (PDF, SVG, PNG)",
+    "Draws a card to hang at the fryer: a title (MENU's file name, or --title), then the items "
+    "1 to 10 with name, cook, shake and hold time as the editor shows them and the "
+    "compensation; empty slots keep their line, so the numbers match the fryer's buttons.\n"
+    "The format is --format, else OUT's extension, else PDF; A4 unless --page letter; a PNG "
+    "has --dpi pixels per inch. OUT is replaced in one step. No display is needed: without "
+    "QT_QPA_PLATFORM the card is drawn on Qt's offscreen platform.",
+    "  0  the card was written\n"
+    "  2  a usage error, or a file that could not be read or written\n",
+    Run};

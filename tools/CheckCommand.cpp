@@ -1,14 +1,47 @@
+// tmrtool check: size and checksum problems, and what the editor could not
+// have written.
 #include "CommandLine.h"
-#include "MenuCheck.h"
-#include "MenuFileAccess.h"
+#include "EntryRules.h"
+#include "MenuFileFormat.h"
 #include "MenuFiles.h"
 #include "MenuText.h"
+#include "Text.h"
+#include "TimeValues.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
+
 namespace {
+
+std::string TimeAt(ConstRecordBytes record, int offset)
+{
+    return CalculateTimeAsString(record[static_cast<std::size_t>(offset)],
+                                 record[static_cast<std::size_t>(offset) + 1]);
+}
+
+void CheckRecord(int item, ConstRecordBytes record, std::vector<Finding>& out)
+{
+    if (!ChecksumMatches(record))
+        out.push_back({item, false, "checksum " + ChecksumMismatch(record)});
+    if (record[ReservedOffset] != 0)
+        out.push_back({item, true,
+                       "reserved byte 11 is " + HexByte(record[ReservedOffset]) + ", expected 0"});
+    if (!CompensationRule(record[CompOffset]))
+        out.push_back({item, true,
+                       "compensation " + std::to_string(record[CompOffset]) + ", expected 0 or 1"});
+    const std::string_view name = RawName(record);
+    if (!std::all_of(name.begin(), name.end(), [](unsigned char b) { return NameFieldTakes(b); }))
+        out.push_back(
+            {item, true,
+             "name " + QuoteText(Latin1ToUtf8(name)) + " has characters outside codes 32 to 95"});
+    if (!ShakeWithinCook(TimeSecondsAt(record, DutyOffset), TimeSecondsAt(record, CookOffset)))
+        out.push_back({item, true,
+                       "shake " + TimeAt(record, DutyOffset) + " " + std::string(ShakeLongerWhy) +
+                           " " + TimeAt(record, CookOffset)});
+}
 
 // One line of JSON for a file, for fleet reports made by scripts.
 void PrintJson(Console& c, const QString& path, const MenuFileBytes* bytes,
@@ -24,9 +57,7 @@ void PrintJson(Console& c, const QString& path, const MenuFileBytes* bytes,
     c.out << QJsonDocument(file).toJson(QJsonDocument::Compact).toStdString() << "\n";
 }
 
-} // namespace
-
-int RunCheck(CommandLine& cl, const QStringList& args, Console& c)
+int Run(CommandLine& cl, const QStringList& args, Console& c)
 {
     const QCommandLineOption recursive({"r", "recursive"}, "Walk the subfolders of each folder.");
     const QCommandLineOption json("json", "One JSON object per file: path, size, problems.");
@@ -75,4 +106,46 @@ int RunCheck(CommandLine& cl, const QStringList& args, Console& c)
     if (unreadable)
         return ExitTrouble;
     return withProblems > 0 ? ExitFound : ExitOk;
+}
+
+} // namespace
+
+const Command CheckCommand = {
+    "check",
+    "FILE|FOLDER...",
+    "find size and checksum problems, and what the\neditor could not have written",
+    "Checks that each file is exactly 191 bytes and that every record's checksum matches, and "
+    "prints one line per problem, then a summary. It also warns, without failing, about what "
+    "the editor could not have written: a reserved byte 11 that is not 0, a compensation other "
+    "than 0 or 1, a name with characters outside codes 32 to 95, a shake time longer than the "
+    "cook time. Only regular files are read: a pipe or a device is refused.\n"
+    "A folder stands for the *.tmr files in it (either letter case); -r walks its subfolders "
+    "too. --json prints one object per file and line instead: {\"path\", \"size\", "
+    "\"problems\": [{\"item\", \"warning\", \"text\"}]}, size null for a file that could "
+    "not be read.",
+    "  0  every file is sound\n"
+    "  1  a file has a problem\n"
+    "  2  a usage error, or a file that could not be read\n",
+    Run};
+
+std::vector<Finding> CheckMenuBytes(std::span<const std::uint8_t> head, std::int64_t size)
+{
+    std::vector<Finding> out;
+    if (size != FileDataSize)
+        out.push_back({0, false, SizeMismatch(size)});
+    const int records = WholeRecords(head);
+    for (int i = 0; i < records; ++i)
+        CheckRecord(i + 1, RecordAt(head, i), out);
+    return out;
+}
+
+std::string FormatFinding(const std::string& file, const Finding& finding)
+{
+    std::string line = file + ": ";
+    if (finding.item > 0)
+        line += "item " + std::to_string(finding.item) + ": ";
+    if (finding.warning)
+        line += "warning: ";
+    line += finding.text;
+    return line;
 }

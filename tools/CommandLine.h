@@ -49,6 +49,12 @@ private:
 void FileError(Console& c, const QString& path, const std::string& reason);
 // The same for an output left as it was, "...; nothing written"; ExitTrouble.
 int NothingWritten(Console& c, const QString& path, const QString& reason);
+// ExitOk when `written` (a file's or a card's result) went well; else as
+// NothingWritten.
+template <typename Result> int Written(Console& c, const QString& path, const Result& written)
+{
+    return written.ok ? ExitOk : NothingWritten(c, path, written.error);
+}
 
 // A whole menu, for the commands that need all 191 bytes; a longer file gives
 // its first 191 bytes, with a warning. False after the reason was told.

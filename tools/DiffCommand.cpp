@@ -1,3 +1,4 @@
+// tmrtool diff: the items in which two menus differ.
 #include "CommandLine.h"
 #include "MenuDiff.h"
 
@@ -5,7 +6,9 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-int RunDiff(CommandLine& cl, const QStringList& args, Console& c)
+namespace {
+
+int Run(CommandLine& cl, const QStringList& args, Console& c)
 {
     const QCommandLineOption json(
         "json", "One JSON object: path, other and the differences (item, field, from, to).");
@@ -39,3 +42,19 @@ int RunDiff(CommandLine& cl, const QStringList& args, Console& c)
     }
     return differences.empty() ? ExitOk : ExitFound;
 }
+
+} // namespace
+
+const Command DiffCommand = {
+    "diff",
+    "A B",
+    "the items in which two menus differ",
+    "Prints the items in which the menus A and B differ, field by field (item 3 cook: 3:05 -> "
+    "3:10), as the editor decodes them, and the bytes that decoding hides: byte 11, blanks "
+    "before a name, a checksum that does not match, the reserved byte 190.\n"
+    "--json prints one object instead: {\"path\": A, \"other\": B, \"differences\": "
+    "[{\"item\", \"field\", \"from\", \"to\"}]}.",
+    "  0  the menus are the same, byte for byte\n"
+    "  1  they differ\n"
+    "  2  a usage error, or a file that could not be read as a menu\n",
+    Run};

@@ -1,6 +1,8 @@
+// tmrtool import: a menu file from JSON or CSV.
 #include "CommandLine.h"
-#include "MenuFileAccess.h"
-#include "MenuImport.h"
+#include "ImportRules.h"
+#include "MenuFileFormat.h"
+#include "Text.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -12,9 +14,7 @@ namespace {
 // Inputs to import are a few kilobytes; anything this large is not one.
 constexpr qint64 MaxImportInput = 1 << 20;
 
-} // namespace
-
-int RunImport(CommandLine& cl, const QStringList& args, Console& c)
+int Run(CommandLine& cl, const QStringList& args, Console& c)
 {
     const QCommandLineOption output({"o", "output"}, "The menu file to write.", "OUT");
     const QCommandLineOption format(
@@ -81,6 +81,47 @@ int RunImport(CommandLine& cl, const QStringList& args, Console& c)
         return refusal;
     }
 
-    const FileResult written = WriteMenuFile(outPath, ImportedImage(menu));
-    return written.ok ? ExitOk : NothingWritten(c, outPath, written.error);
+    return Written(c, outPath, WriteMenuFile(outPath, ImportedImage(menu)));
+}
+
+} // namespace
+
+const Command ImportCommand = {
+    "import",
+    "INPUT -o OUT",
+    "a menu file from JSON or CSV",
+    "Makes the menu file OUT from JSON or CSV as export writes it (INPUT - is standard input). "
+    "Items the input leaves out are empty slots; more than ten is an error.\n"
+    "Without --raw, every item with a name must pass the editor's own rules: a name of 1 to 10 "
+    "characters of codes 32 to 95 (small letters become capitals, as when typed), times m:ss "
+    "or mm:ss from 0:00 to 99:59, the shake time not above the cook time, compensation 0 or 1. "
+    "An empty time is 0:00.\n"
+    "Every error names the input, the line or item, the field and the value; when there is "
+    "any, nothing is written. OUT is replaced, in one step, only with --force.",
+    "  0  OUT was written\n"
+    "  1  the input was refused, or OUT exists and --force was not given\n"
+    "  2  a usage error, or a file that could not be read or written\n",
+    Run};
+
+MenuFormat GuessMenuFormat(const QString& path, const QByteArray& bytes)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == "json")
+        return MenuFormat::Json;
+    if (suffix == "csv")
+        return MenuFormat::Csv;
+    for (const char c : WithoutBom(View(bytes))) {
+        if (c == ' ' || c == '\t' || c == '\r' || c == '\n')
+            continue;
+        return c == '{' ? MenuFormat::Json : MenuFormat::Csv;
+    }
+    return MenuFormat::Csv;
+}
+
+MenuImage ImportedImage(const ImportedMenu& menu)
+{
+    MenuImage image{};
+    EncodeMenu(menu.items, image);
+    image[ReservedByteIndex] = menu.reserved;
+    return image;
 }

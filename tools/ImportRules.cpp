@@ -80,27 +80,28 @@ std::string CheckName(const Value& v, bool editor, Errors& errors)
     for (const std::int32_t cp : points) {
         const std::int16_t key =
             cp <= 0xFF ? StandardizeKeyText(static_cast<std::int16_t>(cp), false) : std::int16_t{0};
-        if (key < 32 || key > 95) {
+        if (!NameFieldTakes(key)) {
             errors.Add("name", v.shown,
-                       "has " + CodePointText(cp) +
-                           ", which the editor does not take (codes 32 to 95, small letters "
-                           "become capitals)" +
+                       "has " + CodePointText(cp) + ", which the editor does not take (" +
+                           std::string(NameCharactersInWords) + ", small letters become capitals)" +
                            (rawFits ? std::string(RawHint) : std::string()));
             return {};
         }
         typed += static_cast<char>(key);
     }
-    if (!ValidateItemEntry_Name(typed)) {
-        errors.Add("name", v.shown,
-                   "has " + std::to_string(points.size()) + " characters, at most 10");
+    if (const auto fault = NameFault(typed)) {
+        errors.Add("name", v.shown, fault->why);
         return {};
     }
     return typed;
 }
 
 // The time text to store, "" for none.
-std::string CheckTime(std::string_view field, const Value& v, bool editor, Errors& errors)
+std::string CheckTime(ItemField which, const Value& v, bool editor, Errors& errors)
 {
+    const std::string_view field = which == ItemField::Cook    ? "cook"
+                                   : which == ItemField::Shake ? "shake"
+                                                               : "hold";
     if (v.kind == Value::Kind::Missing)
         return {};
     if (v.kind != Value::Kind::Text) {
@@ -110,10 +111,8 @@ std::string CheckTime(std::string_view field, const Value& v, bool editor, Error
     const bool rawFits = RawSeconds(v.text).has_value();
     if (v.text.empty())
         return {};
-    if (editor && !ValidateItemEntry_Time(v.text)) {
-        errors.Add(field, v.shown,
-                   std::string("is not a time the editor takes (m:ss or mm:ss, 0:00 to 99:59)") +
-                       (rawFits ? std::string(RawHint) : std::string()));
+    if (const auto fault = editor ? TimeFault(which, v.text) : std::nullopt) {
+        errors.Add(field, v.shown, fault->why + (rawFits ? std::string(RawHint) : std::string()));
         return {};
     }
     if (!rawFits) {
@@ -129,9 +128,9 @@ std::int16_t CheckComp(const Value& v, bool editor, Errors& errors)
         return 0;
     const auto n = WholeNumber(v);
     const bool rawFits = n && *n >= 0 && *n <= 255;
-    if (editor && !(n && (*n == 0 || *n == 1))) {
+    if (const auto fault = editor ? CompFault(n.value_or(-1)) : std::nullopt) {
         errors.Add("compensation", v.shown,
-                   std::string("is not 0 or 1") + (rawFits ? std::string(RawHint) : std::string()));
+                   fault->why + (rawFits ? std::string(RawHint) : std::string()));
         return 0;
     }
     if (!rawFits) {
@@ -184,15 +183,15 @@ MenuItem CheckItem(const RawItem& raw, ImportRules rules, Errors& errors)
     const bool editor = rules == ImportRules::Editor && named;
     const std::size_t before = errors.Count();
     item.Name = CheckName(raw.name, rules == ImportRules::Editor, errors);
-    item.Cook = CheckTime("cook", raw.cook, editor, errors);
-    item.Duty = CheckTime("shake", raw.shake, editor, errors);
-    item.Hold = CheckTime("hold", raw.hold, editor, errors);
+    item.Cook = CheckTime(ItemField::Cook, raw.cook, editor, errors);
+    item.Duty = CheckTime(ItemField::Shake, raw.shake, editor, errors);
+    item.Hold = CheckTime(ItemField::Hold, raw.hold, editor, errors);
     item.Comp = CheckComp(raw.comp, editor, errors);
+    // An empty time is 0:00 here, as the file holds it.
     if (editor && errors.Count() == before &&
-        CalculateTimeInSeconds(item.Duty.empty() ? "0:00" : item.Duty) >
-            CalculateTimeInSeconds(item.Cook.empty() ? "0:00" : item.Cook))
+        !ShakeWithinCook(CalculateTimeInSeconds(item.Duty), CalculateTimeInSeconds(item.Cook)))
         errors.Add("shake", raw.shake.shown,
-                   "is longer than cook " +
+                   std::string(ShakeLongerWhy) + " " +
                        (item.Cook.empty() ? std::string("\"\"") : raw.cook.shown) +
                        std::string(RawHint));
     return item;

@@ -2,6 +2,8 @@
 
 #include "Text.h"
 
+#include <algorithm>
+
 namespace {
 
 std::string Escaped(std::string_view utf8, bool quoted)
@@ -42,7 +44,13 @@ std::string ChecksumMismatch(ConstRecordBytes record)
 
 std::string SizeMismatch(std::int64_t size)
 {
-    return std::to_string(size) + " bytes, expected " + std::to_string(FileDataSize);
+    return std::to_string(size) + (size == 1 ? " byte" : " bytes") + ", expected " +
+           std::to_string(FileDataSize);
+}
+
+int WholeRecords(std::span<const std::uint8_t> head)
+{
+    return std::min<int>(MenuItemCount, static_cast<int>(head.size()) / RecordSize);
 }
 
 std::string EscapeControls(std::string_view utf8)

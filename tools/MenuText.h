@@ -5,6 +5,7 @@
 #include "MenuFileFormat.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,9 @@ std::string HexByte(std::uint8_t b);
 std::string ChecksumMismatch(ConstRecordBytes record);
 // "190 bytes, expected 191": the length a file has and the one a menu has.
 std::string SizeMismatch(std::int64_t size);
+
+// The records of `head` that are whole, at most ten.
+int WholeRecords(std::span<const std::uint8_t> head);
 
 // `utf8` with control characters (0-31, 127-159) and invalid bytes written as
 // \xHH, backslashes doubled, so that a terminal shows what is there.

@@ -1,10 +1,13 @@
+// tmrtool new: an empty menu file.
 #include "CommandLine.h"
 #include "MenuFileAccess.h"
 #include "MenuFileFormat.h"
 
 #include <QFileInfo>
 
-int RunNew(CommandLine& cl, const QStringList& args, Console& c)
+namespace {
+
+int Run(CommandLine& cl, const QStringList& args, Console& c)
 {
     const QCommandLineOption output({"o", "output"}, "The menu file to write.", "OUT");
     const QCommandLineOption force("force", "Replace OUT when it exists.");
@@ -27,6 +30,18 @@ int RunNew(CommandLine& cl, const QStringList& args, Console& c)
     // freshly started editor holds it.
     MenuImage image{};
     EncodeMenu(MenuItems{}, image);
-    const FileResult written = WriteMenuFile(out, image);
-    return written.ok ? ExitOk : NothingWritten(c, out, written.error);
+    return Written(c, out, WriteMenuFile(out, image));
 }
+
+} // namespace
+
+const Command NewCommand = {
+    "new",
+    "-o OUT",
+    "an empty menu file, as the editor saves one",
+    "Writes an empty menu to OUT, byte for byte what the editor saves after New Menu. OUT is "
+    "replaced, in one step, only with --force.",
+    "  0  OUT was written\n"
+    "  1  OUT exists and --force was not given\n"
+    "  2  a usage error, or a file that could not be written\n",
+    Run};

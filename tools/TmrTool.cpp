@@ -63,6 +63,14 @@ int Usage(Console& c, const std::string& problem)
 
 } // namespace
 
+std::span<const std::reference_wrapper<const Command>> Commands()
+{
+    static const std::reference_wrapper<const Command> list[] = {
+        ShowCommand, CheckCommand, ExportCommand, ImportCommand,
+        DiffCommand, CardCommand,  SetCommand,    NewCommand};
+    return list;
+}
+
 int RunTmrtool(const QStringList& arguments, Console& console)
 {
     if (arguments.isEmpty())

@@ -234,24 +234,14 @@ TEST_F(FileChooser, WindowAndControlsFollowTheTable)
         EXPECT_EQ(rect("lstFile"), TwipsRect(3180, 540, 2235, 1650));
         EXPECT_EQ(rect("Label1"), TwipsRect(3180, 300, 2235, 255));
         EXPECT_EQ(rect("lblFileName"), TwipsRect(3180, 2340, 2235, 435));
+        for (auto* w : d->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+            EXPECT_TRUE(d->rect().contains(w->geometry())) << w->objectName().toStdString();
         EXPECT_EQ(Child<QPushButton>(d, "cmdBut_0")->text(), "Cancel");
         EXPECT_EQ(Child<QPushButton>(d, "cmdBut_1")->text(), "OK");
         for (auto* b : d->findChildren<QPushButton*>()) {
             EXPECT_FALSE(b->isDefault());
             EXPECT_FALSE(b->autoDefault());
         }
-        // Tab order from the drive list, where the focus starts.
-        EXPECT_EQ(d->focusWidget()->objectName(), "lstDrive");
-        QStringList order;
-        QWidget* w = Child<QWidget>(d, "lstDrive");
-        for (int i = 0; i < 6; ++i) {
-            order << w->objectName();
-            do
-                w = w->nextInFocusChain();
-            while (w->focusPolicy() == Qt::NoFocus || w->objectName().isEmpty());
-        }
-        EXPECT_EQ(order, (QStringList{"lstDrive", "lstDirectory", "txtFileName", "cmdBut_0",
-                                      "cmdBut_1", "lstFile"}));
         // Enter in the name field presses nothing: there is no default button.
         Type(d, "MENU0001");
         QTest::keyClick(Field(d), Qt::Key_Return);
@@ -519,21 +509,6 @@ TEST_F(FileChooser, TheExtensionInTheComposedPathIsAlwaysTmr)
         ChooseFile(d, "lower.TMR", "lower");
     });
     EXPECT_EQ(ChosenFileName, menus + "/lower.tmr");
-}
-
-TEST_F(FileChooser, OkInAnUnknownModeDoesNothing)
-{
-    ChooserMode = 2;
-    Show([](QWidget* d) {
-        EXPECT_EQ(d->windowTitle(), "");
-        EXPECT_EQ(Child<QLabel>(d, "lblFileName")->text(), "");
-        Type(d, "MENU0001");
-        Press(d, "OK");
-        EXPECT_TRUE(d->isVisible());
-        EXPECT_EQ(ChosenFileName, "");
-        Press(d, "Cancel");
-    });
-    EXPECT_EQ(ChosenFileName, "");
 }
 
 TEST_F(FileChooser, CloseWithoutAButtonChoosesNothing)

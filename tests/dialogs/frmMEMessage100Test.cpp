@@ -156,7 +156,9 @@ TEST_F(MessageDialog, ColourZeroAndTheSystemBackgroundAreTakenAsGiven)
 
 TEST_F(MessageDialog, FrameHasNoCloseBoxAndAFixedClientArea)
 {
-    const Seen seen = ShowAndAnswer(0, ColorRed, "\r\nx", [](QWidget* d) { Press(d, "OK"); });
+    // A message of three lines keeps the design's size.
+    const Seen seen = ShowAndAnswer(0, ColorRed, "\r\nInitialization Error #53\r\nFile not found",
+                                    [](QWidget* d) { Press(d, "OK"); });
     EXPECT_TRUE(seen.flags & Qt::WindowTitleHint);
     EXPECT_TRUE(seen.flags & Qt::CustomizeWindowHint);
     EXPECT_FALSE(seen.flags & Qt::WindowCloseButtonHint);
@@ -177,6 +179,8 @@ TEST_F(MessageDialog, LayoutFollowsTheTable)
         EXPECT_EQ(rect("cmdBut_1"), TwipsRect(120, 1440, 1575, 435));
         EXPECT_EQ(rect("cmdBut_2"), TwipsRect(3600, 1440, 1575, 435));
         EXPECT_EQ(rect("cmdBut_3"), TwipsRect(1860, 1440, 1575, 435));
+        for (auto* w : d->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+            EXPECT_TRUE(d->rect().contains(w->geometry())) << w->objectName().toStdString();
         auto* label = d->findChild<QLabel*>("lblInformation");
         const QString family = label->font().family();
         EXPECT_TRUE(family == "MS Sans Serif" || FaceSubstitutes("MS Sans Serif").contains(family))
@@ -380,13 +384,6 @@ TEST_F(MessageDialog, LongTextGrowsTheDialogInsteadOfBeingCut)
     });
     ShowMessageDialog();
     EXPECT_EQ(MsgResult, 2);
-}
-
-TEST_F(MessageDialog, ShortTextKeepsTheTableSize)
-{
-    const Seen seen = ShowAndAnswer(0, ColorRed, "\r\nInitialization Error #53\r\nFile not found",
-                                    [](QWidget* d) { Press(d, "OK"); });
-    EXPECT_EQ(seen.clientPixels, QSize(TwipsToPixels(5295), TwipsToPixels(1995)));
 }
 
 TEST_F(MessageDialog, IsModalOverTheActiveWindow)

@@ -18,9 +18,7 @@
 #include "EditorTestSupport.h"
 
 #include "ChooserActions.h"
-#include "EntryRules.h"
 #include "Global_data.h"
-#include "KeyFilters.h"
 #include "MenuEditors100.h"
 #include "MenuFileAccess.h"
 #include "MenuFileFormat.h"
@@ -28,7 +26,6 @@
 #include "QuenmarkEdition.h"
 #include "TestFiles.h"
 #include "Text.h"
-#include "TimeValues.h"
 #include "VbColor.h"
 #include "VessquenEdition.h"
 #include "WriteFaults.h"
@@ -41,6 +38,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -421,6 +419,7 @@ struct Model {
     MenuImage image{};
     std::int16_t current = -1;
     bool changed = false;
+    bool unsaved = false;                   // the store differs from the last file read or written
     std::array<bool, MenuItemCount> bare{}; // the line shows its number alone
     std::array<bool, 4> red{};              // name, cook, shake, hold
     std::int16_t loadedComp = 1;
@@ -432,6 +431,7 @@ struct Model {
         image = {};
         current = -1;
         changed = false;
+        unsaved = false;
         bare.fill(true);
         red.fill(false);
         loadedComp = 1;
@@ -577,6 +577,50 @@ QString GarbageText(Random& random)
     return text;
 }
 
+// The entry rules as the operator meets them, stated here apart from the
+// program's filters and validation so that a fault there shows as a
+// difference. A keystroke inserts what its field admits, a small letter in a
+// name as its capital; validation takes a name of 1 to 10 characters that a
+// menu file can hold and a time m:ss or mm:ss with seconds 00 to 59.
+struct FieldRule {
+    bool upperCase;
+    QString admitted;
+    QRegularExpression valid;
+};
+
+QString Codes(char16_t from, char16_t to)
+{
+    QString codes;
+    for (char16_t c = from; c <= to; ++c)
+        codes += QChar(c);
+    return codes;
+}
+
+const FieldRule NameRule{true, Codes(32, 95),
+                         QRegularExpression(QRegularExpression::anchoredPattern(
+                             QStringLiteral("[\\x{0}-\\x{FF}]{1,10}")))};
+const FieldRule TimeRule{false, QStringLiteral("0123456789:"),
+                         QRegularExpression(QRegularExpression::anchoredPattern(
+                             QStringLiteral("[0-9]{1,2}:[0-5][0-9]")))};
+
+bool Valid(const FieldRule& rule, const QString& text)
+{
+    return rule.valid.match(text).hasMatch();
+}
+
+bool Valid(const FieldRule& rule, const std::string& text)
+{
+    return Valid(rule, QString::fromStdString(text));
+}
+
+// Seconds of a time of digits around one colon, as the store holds it.
+int Seconds(const std::string& time)
+{
+    const QString text = QString::fromStdString(time);
+    return text.section(QLatin1Char(':'), 0, 0).toInt() * 60 +
+           text.section(QLatin1Char(':'), 1).toInt();
+}
+
 bool PredictableText(const QString& text)
 {
     return std::none_of(text.begin(), text.end(), [](QChar ch) {
@@ -621,19 +665,17 @@ std::optional<QString> PredictText(bool nameField, QString text, int cursor, int
     if (k.text.isEmpty())
         return text;
     const char32_t ch = k.text.toUcs4().value(0);
-    const auto code = static_cast<std::int16_t>(ch <= 0xFF ? ch : -1);
-    std::int16_t result = 0;
-    if (nameField)
-        result = StandardizeKeyText(code, false);
-    else
-        result = code == u':' ? code : StandardizeKeyNumber(code, false, true);
-    if (result == 0)
-        return text;
-    if (result == KeyBackspace || result == KeyDelete)
+    if (ch == 8 || ch == 127) // the field's own editing
         return std::nullopt;
+    const FieldRule& rule = nameField ? NameRule : TimeRule;
+    QChar typed = ch <= 0xFF ? QChar(static_cast<char16_t>(ch)) : QChar();
+    if (rule.upperCase && typed >= QLatin1Char('a') && typed <= QLatin1Char('z'))
+        typed = typed.toUpper();
+    if (typed.isNull() || !rule.admitted.contains(typed))
+        return text;
     if (selLength > 0)
         removeSelection();
-    text.insert(cursor, QChar(static_cast<char16_t>(result)));
+    text.insert(cursor, typed);
     return text;
 }
 
@@ -647,11 +689,13 @@ std::string Trimmed(const std::string& s)
 
 std::string CanonicalTime(const std::string& time, const char* zero)
 {
-    const std::int32_t seconds = time.empty() ? 0 : CalculateTimeInSeconds(time);
+    const int seconds = time.empty() ? 0 : Seconds(time);
     if (seconds == 0)
         return zero;
-    return CalculateTimeAsString(static_cast<std::uint8_t>(seconds >> 8),
-                                 static_cast<std::uint8_t>(seconds & 0xFF));
+    return QStringLiteral("%1:%2")
+        .arg(seconds / 60)
+        .arg(seconds % 60, 2, 10, QLatin1Char('0'))
+        .toStdString();
 }
 
 // The item as a file brings it back: the name without its outer blanks, the
@@ -664,9 +708,8 @@ MenuItem Canonical(const MenuItem& m)
 
 bool Validated(const MenuItem& m)
 {
-    return ValidateItemEntry_Name(m.Name) && ValidateItemEntry_Time(m.Cook) &&
-           ValidateItemEntry_Time(m.Duty) && ValidateItemEntry_Time(m.Hold) &&
-           CalculateTimeInSeconds(m.Duty) <= CalculateTimeInSeconds(m.Cook) && m.Comp >= 0 &&
+    return Valid(NameRule, m.Name) && Valid(TimeRule, m.Cook) && Valid(TimeRule, m.Duty) &&
+           Valid(TimeRule, m.Hold) && Seconds(m.Duty) <= Seconds(m.Cook) && m.Comp >= 0 &&
            m.Comp <= 255;
 }
 
@@ -711,8 +754,6 @@ public:
     ~Soak()
     {
         SetWriteFault(WriteFault::None);
-        if (window_)
-            window_->close();
         CloseEverything();
     }
 
@@ -1108,6 +1149,7 @@ private:
         model_.store[static_cast<std::size_t>(model_.current)] = MenuItem{};
         Load(model_.current);
         model_.changed = false;
+        model_.unsaved = true;
         model_.bare[static_cast<std::size_t>(model_.current)] = false;
     }
 
@@ -1121,6 +1163,7 @@ private:
         model_.bare.fill(true);
         model_.current = 0;
         model_.changed = false;
+        model_.unsaved = true;
         Load(0);
     }
 
@@ -1158,6 +1201,7 @@ private:
         }
         ++figures_.savesWritten;
         files_[path] = AsBytes(model_.image);
+        model_.unsaved = false;
         // The file on disk is the store as it stood: 191 bytes that decode to
         // it.
         QFile file(path);
@@ -1196,6 +1240,7 @@ private:
         ++figures_.readsDone;
         std::copy(file->second.begin(), file->second.begin() + FileDataSize, model_.image.begin());
         model_.store = DecodeMenu(model_.image);
+        model_.unsaved = false;
         ResetColors();
         for (int i = 0; i < MenuItemCount; ++i)
             model_.bare[static_cast<std::size_t>(i)] =
@@ -1213,6 +1258,12 @@ private:
             QTest::mouseClick(buttons_[0], Qt::LeftButton);
         else
             window_->close();
+        if ((model_.changed || model_.unsaved) &&
+            ExpectMessage(17, ColorYellow, QuitQuestion) != AnswerYes) {
+            if (!window_ || !window_->isVisible())
+                Fail(QStringLiteral("the editor closed though the quit question was not YES"));
+            return;
+        }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCoreApplication::processEvents();
         if (window_)
@@ -1261,14 +1312,11 @@ private:
     bool Validate()
     {
         const Fields& f = model_.fields;
-        model_.red = {!ValidateItemEntry_Name(f.name.toStdString()),
-                      !ValidateItemEntry_Time(f.cook.toStdString()),
-                      !ValidateItemEntry_Time(f.duty.toStdString()),
-                      !ValidateItemEntry_Time(f.hold.toStdString())};
+        model_.red = {!Valid(NameRule, f.name), !Valid(TimeRule, f.cook), !Valid(TimeRule, f.duty),
+                      !Valid(TimeRule, f.hold)};
         if (std::find(model_.red.begin(), model_.red.end(), true) != model_.red.end())
             return false;
-        if (CalculateTimeInSeconds(f.duty.toStdString()) >
-            CalculateTimeInSeconds(f.cook.toStdString())) {
+        if (Seconds(f.duty.toStdString()) > Seconds(f.cook.toStdString())) {
             model_.red[1] = true;
             return false;
         }
@@ -1287,6 +1335,7 @@ private:
         model_.store[slot] = {f.name.toStdString(), f.cook.toStdString(), f.duty.toStdString(),
                               f.hold.toStdString(), comp};
         model_.bare[slot] = false;
+        model_.unsaved = true;
         ++figures_.itemsStored;
     }
 
@@ -1466,6 +1515,9 @@ private:
         if ((ItemChanged != FlagFalse) != model_.changed)
             Fail(
                 QStringLiteral("ItemChanged %1, expected %2").arg(ItemChanged).arg(model_.changed));
+        if ((MenuChanged != FlagFalse) != model_.unsaved)
+            Fail(
+                QStringLiteral("MenuChanged %1, expected %2").arg(MenuChanged).arg(model_.unsaved));
         if (IgnoreListClick != FlagFalse)
             Fail(QStringLiteral("IgnoreListClick is left set"));
         const Fields now{Field(0)->text(), Field(1)->text(), Field(2)->text(), Field(3)->text(),

@@ -38,3 +38,31 @@ TEST(ValidateItemEntry_Time, PastedNonDigitsFail)
                             "1:-5", "\xC2\xB9:00"})
         EXPECT_FALSE(ValidateItemEntry_Time(bad)) << bad;
 }
+
+namespace {
+
+std::vector<ItemField> FaultFields(const MenuItem& entered)
+{
+    std::vector<ItemField> fields;
+    for (const EntryFault& fault : ItemEntryFaults(entered))
+        fields.push_back(fault.field);
+    return fields;
+}
+
+} // namespace
+
+TEST(ItemEntryFaults, ShakeWithinCookMarksTheCookFieldOnceTheFieldsPass)
+{
+    using enum ItemField;
+    EXPECT_EQ(FaultFields({"FRIES", "1:00", "1:00", "0:00", 1}), std::vector<ItemField>{});
+    EXPECT_EQ(FaultFields({"FRIES", "0:30", "1:00", "0:00", 1}), std::vector{Cook});
+    EXPECT_EQ(FaultFields({"", "0:30", "1:00", "0:00", 1}), std::vector{Name});
+    EXPECT_EQ(FaultFields({"A", "", "1:60", "x", 1}), (std::vector{Cook, Shake, Hold}));
+}
+
+TEST(ItemAsShown, AnEmptySlotShowsTheEditorsDefaults)
+{
+    EXPECT_EQ(ItemAsShown({"", "3:00", "", "", 0}), (MenuItem{"", "", "0:00", "0:00", 1}));
+    const MenuItem named{"FRIES", "3:00", "", "", 0};
+    EXPECT_EQ(ItemAsShown(named), named);
+}

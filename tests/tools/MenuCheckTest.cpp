@@ -1,4 +1,4 @@
-#include "MenuCheck.h"
+#include "Commands.h"
 
 #include "MenuFixtures.h"
 #include "MenuText.h"
@@ -54,7 +54,7 @@ TEST(CheckMenuBytes, SizeIsAProblemAndWholeRecordsAreStillChecked)
     MenuImage image = Sample();
     Record(image, 2)[ChecksumOffset] = 0;
     EXPECT_EQ(Lines(image, 0), std::vector<std::string>{"M.tmr: 0 bytes, expected 191"});
-    EXPECT_EQ(Lines(image, 1), std::vector<std::string>{"M.tmr: 1 bytes, expected 191"});
+    EXPECT_EQ(Lines(image, 1), std::vector<std::string>{"M.tmr: 1 byte, expected 191"});
     // 37 bytes hold one whole record; the second is cut and left alone.
     EXPECT_EQ(Lines(image, 37), std::vector<std::string>{"M.tmr: 37 bytes, expected 191"});
     const auto short190 = Lines(image, 190);

@@ -1,4 +1,4 @@
-#include "MenuExport.h"
+#include "Commands.h"
 
 #include "MenuFixtures.h"
 

@@ -1,6 +1,6 @@
 #include "MenuImport.h"
 
-#include "MenuExport.h"
+#include "Commands.h"
 #include "MenuFixtures.h"
 #include "TimeValues.h"
 

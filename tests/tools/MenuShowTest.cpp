@@ -1,4 +1,4 @@
-#include "MenuShow.h"
+#include "Commands.h"
 
 #include "MenuFixtures.h"
 

@@ -186,7 +186,7 @@ TEST_F(TmrTool, CheckReportsShortLongAndCorruptedFiles)
                           File("GOOD.tmr")});
     EXPECT_EQ(r.status, ExitFound);
     EXPECT_EQ(r.out, P("E0.tmr") + ": 0 bytes, expected 191\n" + P("E1.tmr") +
-                         ": 1 bytes, expected 191\n" + P("S190.tmr") +
+                         ": 1 byte, expected 191\n" + P("S190.tmr") +
                          ": 190 bytes, expected 191\n" + P("L192.tmr") +
                          ": 192 bytes, expected 191\n" + P("BIG.tmr") +
                          ": 1048576 bytes, expected 191\n" + P("BAD.tmr") +
