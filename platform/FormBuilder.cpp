@@ -126,12 +126,12 @@ QString BuildForm(QWidget* form, const LayoutTable& table, std::span<QPushButton
             return QStringLiteral("%1 index %2 out of range in the layout")
                 .arg(ToQString(c.Name))
                 .arg(c.Index);
-        const QFont font =
-            DesignFont(ToQString(c.Font.Face), c.Font.Points, c.Kind == ControlKind::List);
+        std::optional<QFont> font;
         if (!c.Font.Face.empty()) {
-            form->setFont(font);
+            font = DesignFont(ToQString(c.Font.Face), c.Font.Points, c.Kind == ControlKind::List);
+            form->setFont(*font);
             if (c.Kind == ControlKind::TextBox)
-                textBoxFont.Use(font);
+                textBoxFont.Use(*font);
         }
         QWidget* widget = make ? make(c, form) : nullptr;
         if (!widget)
@@ -144,8 +144,8 @@ QString BuildForm(QWidget* form, const LayoutTable& table, std::span<QPushButton
         } else {
             widget->setObjectName(ToQString(c.Name));
         }
-        if (!c.Font.Face.empty())
-            widget->setFont(font);
+        if (font)
+            widget->setFont(*font);
         widget->setGeometry(TwipsRect(c.Left, c.Top, c.Width, c.Height));
         if (c.Kind != ControlKind::Label)
             tabOrder.emplace_back(c.TabIndex, widget);
