@@ -144,6 +144,7 @@ void frmOpening::Form_Load()
 
     SetupOpeningForm(0);
     ItemChanged = FlagFalse;
+    MenuChanged = FlagFalse;
 }
 
 void frmOpening::FieldSetup(std::int16_t what)
@@ -220,6 +221,9 @@ bool frmOpening::ItemSaveToMemory(std::int16_t menu)
     slot.Cook = txtCook->text().toStdString();
     slot.Duty = txtDuty->text().toStdString();
     slot.Hold = txtHold->text().toStdString();
+    // Every store of the fields goes through here: the menu now differs
+    // from its file.
+    MenuChanged = FlagTrue;
     switch (chkComp->checkState()) {
     case Qt::Unchecked:
         slot.Comp = 0;

@@ -34,6 +34,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Quit and the window's own close: asks first when work would be lost.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     explicit frmOpening(const Edition& edition);

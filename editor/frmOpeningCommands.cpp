@@ -9,6 +9,7 @@
 #include "VbColor.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -29,7 +30,8 @@ void frmOpening::SaveToFile()
         return;
     for (std::int16_t item = 0; item < MenuItemCount; ++item)
         FileDataFromItemMemory(item);
-    MenuSave(path);
+    if (MenuSave(path))
+        MenuChanged = FlagFalse;
 }
 
 // The load of a menu file; false when nothing was loaded (chooser cancelled,
@@ -45,6 +47,7 @@ bool frmOpening::LoadMenuFromFile()
         ClearItemMemory(item);
         FileDataToItemMemory(item);
     }
+    MenuChanged = FlagFalse;
     return true;
 }
 
@@ -154,12 +157,14 @@ void frmOpening::cmdBut_Click(std::int16_t index)
         ClearItemMemory(CurrentItem);
         ItemGetFromMemory(CurrentItem);
         ItemChanged = FlagFalse;
+        MenuChanged = FlagTrue;
         ReplaceListLine(CurrentItem);
         break;
     case ButNewMenu:
         if (!AskClearAll())
             return;
         ShowWholeMenu(0);
+        MenuChanged = FlagTrue;
         break;
     default:
         break;
@@ -213,6 +218,20 @@ void frmOpening::lstItems_Click()
     ItemSaveToMemory(CurrentItem);
     ReplaceListLine(CurrentItem);
     ChooseItem(k);
+}
+
+void frmOpening::closeEvent(QCloseEvent* event)
+{
+    // Moving to another item asks before an edit is dropped; ending the
+    // program must not drop a whole menu without a word either.
+    if ((ItemChanged || MenuChanged) &&
+        AskMessage(StyleYesNoOverWindow, ColorQuestion,
+                   QStringLiteral("\r\nThe menu has changes not saved to a file.\r\nQuit "
+                                  "anyway ?")) != AnswerYes) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
 }
 
 void frmOpening::chkComp_Click()

@@ -9,6 +9,7 @@ MenuImage FileData{};
 
 std::int16_t CurrentItem = -1;
 Flag ItemChanged = FlagFalse;
+Flag MenuChanged = FlagFalse;
 Flag IgnoreListClick = FlagFalse;
 std::string MenuFolder;
 
@@ -18,6 +19,7 @@ void ResetGlobalData()
     FileData.fill(0);
     CurrentItem = -1;
     ItemChanged = FlagFalse;
+    MenuChanged = FlagFalse;
     IgnoreListClick = FlagFalse;
     MenuFolder.clear();
 }

@@ -13,6 +13,9 @@ extern MenuImage FileData;
 
 extern std::int16_t CurrentItem; // index shown in the fields, -1 while none is chosen
 extern Flag ItemChanged;
+// An item stored or cleared, or the menu emptied, since the last successful
+// read or save of a menu file: Quit asks before such work is lost.
+extern Flag MenuChanged;
 extern Flag IgnoreListClick;
 extern std::string MenuFolder;
 

@@ -38,6 +38,9 @@ EnvironmentLookup FakeEnvironment(std::map<std::string, std::string> values)
 void CloseEverything()
 {
     ResetModalDriver();
+    // A test may end with changes unsaved: the editor goes without asking.
+    ItemChanged = FlagFalse;
+    MenuChanged = FlagFalse;
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w->isVisible())
             w->close();
@@ -57,8 +60,6 @@ void ExpectRequest(std::int16_t style, std::uint32_t color, const QString& text)
 void EditorTest::TearDown()
 {
     EXPECT_EQ(PendingModalActions(), 0) << "a queued dialog answer was never used";
-    if (window)
-        window->close();
     CloseEverything();
     EXPECT_TRUE(window.isNull()) << "closing the editor must delete it";
 }

@@ -51,6 +51,8 @@ inline const QString ClearQuestion =
     QStringLiteral("\r\nAre you sure you want to\r\nclear ALL Item information ?");
 inline const QString GetQuestion = QStringLiteral(
     "\r\nALL Current Item Information\r\nwill be deleted. Do you want to continue ?");
+inline const QString QuitQuestion =
+    QStringLiteral("\r\nThe menu has changes not saved to a file.\r\nQuit anyway ?");
 inline QString ChangeQuestion(int item)
 {
     return QStringLiteral("\r\nYou are changing Menu Items.\r\nDo you want to save Item %1 "
@@ -67,8 +69,8 @@ inline std::string EditionName(const ::testing::TestParamInfo<const Edition*>& i
     return std::string(info.param->ProductName);
 }
 
-// Closes what is left, drops queued dialog answers and checks that no
-// top-level window remains.
+// Closes what is left, unsaved changes and all, drops queued dialog answers
+// and checks that no top-level window remains.
 void CloseEverything();
 
 class EditorTest : public ::testing::Test

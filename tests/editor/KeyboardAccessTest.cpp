@@ -298,7 +298,8 @@ TEST_P(KeyboardAccessTest, TheWholeEditorWorksFromTheKeyboard)
     EXPECT_EQ(ListLines()[0], QStringLiteral("1  FRIES"));
     EXPECT_EQ(ReturnFromDialog(), QStringLiteral("lstItems"));
 
-    // Clear Item answered YES with Space, then Quit with Enter.
+    // Clear Item answered YES with Space, then Quit with Enter, and Enter on
+    // YES to the question about the cleared item, not saved to a file.
     Control("cmdBut_4")->setFocus(Qt::TabFocusReason);
     KeysOnNextModal({Qt::Key_Space});
     Key(Qt::Key_Space);
@@ -306,7 +307,9 @@ TEST_P(KeyboardAccessTest, TheWholeEditorWorksFromTheKeyboard)
     EXPECT_TRUE(ItemMemory[0].Name.empty());
     EXPECT_EQ(ReturnFromDialog(), QStringLiteral("cmdBut_4"));
     Control("cmdBut_0")->setFocus(Qt::TabFocusReason);
+    KeysOnNextModal({Qt::Key_Return});
     Key(Qt::Key_Return);
+    EXPECT_EQ(MsgText, QuitQuestion);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.isNull());
 }

@@ -419,6 +419,7 @@ struct Model {
     MenuImage image{};
     std::int16_t current = -1;
     bool changed = false;
+    bool unsaved = false;                   // the store differs from the last file read or written
     std::array<bool, MenuItemCount> bare{}; // the line shows its number alone
     std::array<bool, 4> red{};              // name, cook, shake, hold
     std::int16_t loadedComp = 1;
@@ -430,6 +431,7 @@ struct Model {
         image = {};
         current = -1;
         changed = false;
+        unsaved = false;
         bare.fill(true);
         red.fill(false);
         loadedComp = 1;
@@ -752,8 +754,6 @@ public:
     ~Soak()
     {
         SetWriteFault(WriteFault::None);
-        if (window_)
-            window_->close();
         CloseEverything();
     }
 
@@ -1149,6 +1149,7 @@ private:
         model_.store[static_cast<std::size_t>(model_.current)] = MenuItem{};
         Load(model_.current);
         model_.changed = false;
+        model_.unsaved = true;
         model_.bare[static_cast<std::size_t>(model_.current)] = false;
     }
 
@@ -1162,6 +1163,7 @@ private:
         model_.bare.fill(true);
         model_.current = 0;
         model_.changed = false;
+        model_.unsaved = true;
         Load(0);
     }
 
@@ -1199,6 +1201,7 @@ private:
         }
         ++figures_.savesWritten;
         files_[path] = AsBytes(model_.image);
+        model_.unsaved = false;
         // The file on disk is the store as it stood: 191 bytes that decode to
         // it.
         QFile file(path);
@@ -1237,6 +1240,7 @@ private:
         ++figures_.readsDone;
         std::copy(file->second.begin(), file->second.begin() + FileDataSize, model_.image.begin());
         model_.store = DecodeMenu(model_.image);
+        model_.unsaved = false;
         ResetColors();
         for (int i = 0; i < MenuItemCount; ++i)
             model_.bare[static_cast<std::size_t>(i)] =
@@ -1254,6 +1258,12 @@ private:
             QTest::mouseClick(buttons_[0], Qt::LeftButton);
         else
             window_->close();
+        if ((model_.changed || model_.unsaved) &&
+            ExpectMessage(17, ColorYellow, QuitQuestion) != AnswerYes) {
+            if (!window_ || !window_->isVisible())
+                Fail(QStringLiteral("the editor closed though the quit question was not YES"));
+            return;
+        }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCoreApplication::processEvents();
         if (window_)
@@ -1325,6 +1335,7 @@ private:
         model_.store[slot] = {f.name.toStdString(), f.cook.toStdString(), f.duty.toStdString(),
                               f.hold.toStdString(), comp};
         model_.bare[slot] = false;
+        model_.unsaved = true;
         ++figures_.itemsStored;
     }
 
@@ -1504,6 +1515,9 @@ private:
         if ((ItemChanged != FlagFalse) != model_.changed)
             Fail(
                 QStringLiteral("ItemChanged %1, expected %2").arg(ItemChanged).arg(model_.changed));
+        if ((MenuChanged != FlagFalse) != model_.unsaved)
+            Fail(
+                QStringLiteral("MenuChanged %1, expected %2").arg(MenuChanged).arg(model_.unsaved));
         if (IgnoreListClick != FlagFalse)
             Fail(QStringLiteral("IgnoreListClick is left set"));
         const Fields now{Field(0)->text(), Field(1)->text(), Field(2)->text(), Field(3)->text(),

@@ -37,8 +37,6 @@ protected:
     void TearDown() override
     {
         EXPECT_EQ(PendingModalActions(), 0);
-        if (window)
-            window->close();
         CloseEverything();
     }
 
@@ -216,17 +214,6 @@ TEST_F(StartupStateTest, SetupOpeningFormAfterAReadListsTheNamesAndChoosesNothin
     EXPECT_FALSE(Name()->isEnabled());
     for (int i = 0; i < 6; ++i)
         EXPECT_EQ(Button(i)->isEnabled(), i == 0 || i == 2 || i == 5) << i;
-}
-
-TEST_F(StartupStateTest, QuitAndTheWindowsOwnCloseEndTheEditorWithoutAsking)
-{
-    ChooseLine(0);
-    Type(Name(), "unsaved");
-    ASSERT_EQ(ItemChanged, FlagTrue);
-    Press(0);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(window.isNull());
-    EXPECT_TRUE(VisibleTopLevels().isEmpty());
 }
 
 } // namespace
