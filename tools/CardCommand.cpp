@@ -1,6 +1,6 @@
 // tmrtool card: a one-page menu card to print.
 #include "CommandLine.h"
-#include "MenuCard.h"
+#include "MenuCardFile.h"
 #include "MenuFileFormat.h"
 
 #include <QFileInfo>
