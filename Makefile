@@ -107,8 +107,9 @@ soak: configure-test
 # The Windows edition, cross-built with MinGW-w64 against a static Qt that
 # scripts/build-windows-qt builds once into QT_WIN_PREFIX (about an hour on
 # two cores; later runs reuse it). `make windows` writes
-# build-windows/quenmark-<version>-windows-x64.zip; `make test-windows` runs
-# the cross-built suites and the programs under Wine.
+# build-windows/quenmark-<version>-windows-x64.zip and the installer
+# build-windows/quenmark-<version>-x64.msi; `make test-windows` runs the
+# cross-built suites and the programs under Wine.
 QT_WIN_PREFIX ?= $(HOME)/.cache/quenmark/qt6-win64-6.4.2
 WIN_BUILD     ?= build-windows
 
@@ -125,13 +126,14 @@ windows-configure:
 	    -DQUENMARK_HOST_TMRTOOL=$(CURDIR)/$(BUILD_DIR)/bin/tmrtool)
 
 windows: windows-configure
-	@cmake --build $(WIN_BUILD) -j $(JOBS) --target quenmark vessquen tmrtool
-	@cd $(WIN_BUILD) && cpack -G ZIP >/dev/null && ls -l quenmark-*-windows-x64.zip
+	@cmake --build $(WIN_BUILD) -j $(JOBS) --target quenmark vessquen tmrtool quenmark_msi
+	@cd $(WIN_BUILD) && cpack -G ZIP >/dev/null && ls -l quenmark-*-windows-x64.zip quenmark-*-x64.msi
 
 # tmrtool of the Linux build writes the files the Windows one must match.
+# So do its editors, given the same keys as the Windows ones.
 test-windows: windows-configure configure-run
-	@cmake --build $(BUILD_DIR) -j $(JOBS) --target tmrtool
-	@cmake --build $(WIN_BUILD) -j $(JOBS)
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target tmrtool quenmark vessquen
+	@cmake --build $(WIN_BUILD) -j $(JOBS) --target all quenmark_msi
 	cd $(WIN_BUILD) && ctest --output-on-failure -j $(JOBS); status=$$?; \
 	    WINEPREFIX=$(CURDIR)/$(WIN_BUILD)/wineprefix wineserver -k 2>/dev/null; exit $$status
 

@@ -38,7 +38,8 @@ namespace {
 
 constexpr int WarmUpRounds = 3;
 constexpr int ProbeFd = 3;
-constexpr double Target = 1.10;
+constexpr double TimeTarget = 1.05;
+constexpr double MemoryTarget = 1.03;
 
 struct Program {
     std::string label;
@@ -337,13 +338,13 @@ int main(int argc, char** argv)
         const double cpuRatio = editor.cpu.median / bare.cpu.median;
         const double memoryRatio = editor.memory.median / bare.memory.median;
         // Judged by the figure as printed.
-        const auto verdict = [](double ratio) {
-            return std::round(ratio * 1000) <= std::round(Target * 1000) ? "met" : "MISSED";
+        const auto verdict = [](double ratio, double target) {
+            return std::round(ratio * 1000) <= std::round(target * 1000) ? "met" : "MISSED";
         };
-        std::printf("  %s / bare window: time ratio %.3f (%s), memory ratio %.3f (%s); "
-                    "target at most %.2f\n",
-                    editorName.c_str(), timeRatio, verdict(timeRatio), memoryRatio,
-                    verdict(memoryRatio), Target);
+        std::printf("  %s / bare window: time ratio %.3f (%s, target %.2f), memory ratio %.3f "
+                    "(%s, target %.2f)\n",
+                    editorName.c_str(), timeRatio, verdict(timeRatio, TimeTarget), TimeTarget,
+                    memoryRatio, verdict(memoryRatio, MemoryTarget), MemoryTarget);
         std::printf("  CPU time ratio %.3f\n", cpuRatio);
 
         std::printf("Idle for %d s after the first frame:\n", idleSeconds);

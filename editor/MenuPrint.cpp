@@ -3,12 +3,16 @@
 #include "Global_data.h"
 #include "MenuCard.h"
 #include "MenuEditors100.h"
+#include "MenuPrintPreview.h"
 
 #include <QAction>
 #include <QFileInfo>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QWidget>
+
+#ifndef QUENMARK_PRINT_LINKED
+#include <QCoreApplication>
+#include <QLibrary>
+#endif
 
 namespace {
 
@@ -19,13 +23,28 @@ QString MenuPrintTitle()
     return name.isEmpty() ? QStringLiteral("Menu") : name;
 }
 
-// Paints the card of `items` as one page of `printer`.
-void PrintMenuCard(QPrinter& printer, const QString& title, const MenuItems& items)
+#ifdef QUENMARK_PRINT_LINKED
+ShowMenuPrintPreviewFunction PrintPreview()
 {
-    const QRectF page(QPointF(0, 0),
-                      printer.pageLayout().paintRectPixels(printer.resolution()).size());
-    PaintMenuCard(printer, page, title, items);
+    return &ShowMenuPrintPreview;
 }
+#else
+// The print module lies where the build and the installation both put it,
+// QUENMARK_PRINT_MODULE from the program's folder. It stays loaded once found.
+ShowMenuPrintPreviewFunction PrintPreview()
+{
+    static ShowMenuPrintPreviewFunction show = nullptr;
+    if (!show) {
+        QLibrary module(QCoreApplication::applicationDirPath() +
+                        QStringLiteral("/" QUENMARK_PRINT_MODULE));
+        show =
+            reinterpret_cast<ShowMenuPrintPreviewFunction>(module.resolve("ShowMenuPrintPreview"));
+        if (!show)
+            qWarning("Printing is not available: %s", qPrintable(module.errorString()));
+    }
+    return show;
+}
+#endif
 
 } // namespace
 
@@ -38,15 +57,11 @@ void InstallMenuPrint(QWidget* window)
     // An action added to the window is not drawn anywhere: the layout stays.
     window->addAction(print);
     QObject::connect(print, &QAction::triggered, window, [window] {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setDocName(MenuPrintTitle());
-        QPrintPreviewDialog preview(&printer, window);
-        preview.setObjectName("dlgPrintMenu");
-        // The store is read when the preview paints, so what it shows is what
-        // prints.
-        QObject::connect(
-            &preview, &QPrintPreviewDialog::paintRequested, &preview,
-            [](QPrinter* target) { PrintMenuCard(*target, MenuPrintTitle(), ItemMemory); });
-        preview.exec();
+        if (const ShowMenuPrintPreviewFunction show = PrintPreview())
+            // The store is read when the preview paints, so what it shows is
+            // what prints.
+            show(window, MenuPrintTitle(), [](QPaintDevice& device, const QRectF& page) {
+                PaintMenuCard(device, page, MenuPrintTitle(), ItemMemory);
+            });
     });
 }

@@ -1,5 +1,6 @@
 #include "Startup.h"
 
+#include "EditorCommandLine.h"
 #include "Fonts.h"
 #include "FormBuilder.h"
 #include "Global_data.h"
@@ -40,9 +41,21 @@ Result<std::string> MenuFolderOf(const Edition& edition, const EnvironmentLookup
 {
     const FolderRule& rule = edition.MenuFolderRule;
     if (rule.Fixed.empty()) {
+        const std::string separator(1, QDir::separator().toLatin1());
+        std::optional<std::string> profile = environment(rule.Variable);
+        const std::string_view standIn = DriveStandInVariable();
+        if (!profile && !standIn.empty()) {
+            // No profile variable outside Windows: the home folder stands in
+            // for it, as it stands in for the drive, with its documents
+            // folder where there is one. Nothing is created either way.
+            if (const std::optional<std::string> home = environment(standIn); home) {
+                const std::string documents = *home + separator + std::string(rule.Folder);
+                std::error_code ec;
+                return std::filesystem::is_directory(documents, ec) ? documents : *home;
+            }
+        }
         // Joined as they are: an unset variable leaves the folder name alone.
-        return environment(rule.Variable).value_or("") + QDir::separator().toLatin1() +
-               std::string(rule.Folder);
+        return profile.value_or("") + separator + std::string(rule.Folder);
     }
     std::string drive;
     if (const std::string_view standIn = DriveStandInVariable(); !standIn.empty()) {
@@ -106,7 +119,8 @@ void ResetEditorState()
     ResetDialogRequests();
 }
 
-frmOpening* Startup(const Edition& edition, const EnvironmentLookup& environment)
+frmOpening* Startup(const Edition& edition, const EnvironmentLookup& environment,
+                    const QString& menuFile)
 {
     FileData.fill(0);
     const Result<std::string> folder = MenuFolderOf(edition, environment);
@@ -122,6 +136,8 @@ frmOpening* Startup(const Edition& edition, const EnvironmentLookup& environment
     }
     InstallMenuPrint(*window);
     (*window)->show();
+    if (!menuFile.isEmpty())
+        (*window)->OpenMenuFile(menuFile);
     return *window;
 }
 
@@ -141,15 +157,32 @@ int Leave(int status)
     return status;
 }
 
+void NameApplication(const Edition& edition)
+{
+    QCoreApplication::setApplicationName(ToQString(edition.ProductName));
+    QCoreApplication::setApplicationVersion(ToQString(edition.FileVersion));
+}
+
 } // namespace
 
 int RunEdition(const Edition& edition, int argc, char** argv)
 {
+    if (NoDisplayFound()) {
+        // The toolkit would abort without a display; --help and --version
+        // still answer.
+        QCoreApplication app(argc, argv);
+        NameApplication(edition);
+        if (MenuFileArgument(QCoreApplication::arguments()))
+            ReportNoDisplay();
+        return EXIT_FAILURE;
+    }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(ToQString(edition.ProductName));
-    QApplication::setApplicationVersion(ToQString(edition.FileVersion));
+    NameApplication(edition);
+    const std::optional<QString> menuFile = MenuFileArgument(QCoreApplication::arguments());
+    if (!menuFile)
+        return Leave(EXIT_FAILURE);
     SetUpProcess();
-    if (!Startup(edition))
+    if (!Startup(edition, ProcessEnvironment, *menuFile))
         return Leave(EXIT_FAILURE);
     return Leave(QApplication::exec());
 }

@@ -11,4 +11,6 @@
 // Maps the layouts' faces to those at hand; once, at start-up.
 void RegisterFontSubstitutes();
 
+// The layouts' `face` at `points`; its family is the face that draws it here,
+// the layout's own or the substitute at hand.
 QFont DesignFont(const QString& face, double points, bool fixedPitch = false);

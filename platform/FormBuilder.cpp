@@ -4,6 +4,7 @@
 #include "FormControls.h"
 #include "Twips.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +12,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -62,6 +64,36 @@ QWidget* MakePlainControl(const ControlLayout& c, QWidget* form)
     return nullptr;
 }
 
+// A text box lays out its text twice as it is made: in the application's font,
+// whatever its parent's, and then in the font it inherits from its parent. Each
+// font laid out is looked up and loaded, though only the text box's own is ever
+// shown. So while a form's text boxes are made, the application's font is
+// theirs; the old one is back once the form is built.
+class TextBoxFont
+{
+public:
+    TextBoxFont() = default;
+    TextBoxFont(const TextBoxFont&) = delete;
+    TextBoxFont& operator=(const TextBoxFont&) = delete;
+    ~TextBoxFont()
+    {
+        if (saved_)
+            QApplication::setFont(*saved_);
+    }
+
+    void Use(const QFont& font)
+    {
+        if (QApplication::font() == font)
+            return;
+        if (!saved_)
+            saved_ = QApplication::font();
+        QApplication::setFont(font);
+    }
+
+private:
+    std::optional<QFont> saved_;
+};
+
 void AddLine(QWidget* form, const LineLayout& l)
 {
     auto* line = new SeparatorLine(form);
@@ -84,12 +116,23 @@ Result<> BuildForm(QWidget* form, const LayoutTable& table, std::span<QPushButto
 {
     SetClientSizeTwips(form, table.ClientWidth, table.ClientHeight);
 
+    // Each control is made while the form's font is the control's own, the
+    // font it then inherits.
+    const QFont formFont = form->font();
+    TextBoxFont textBoxFont;
     std::vector<std::pair<int, QWidget*>> tabOrder;
     for (const ControlLayout& c : table.Controls) {
         const bool isButton = c.Kind == ControlKind::Button;
         if (isButton && (c.Index < 0 || static_cast<std::size_t>(c.Index) >= cmdBut.size()))
             return Failure{std::string(c.Name) + " index " + std::to_string(c.Index) +
                            " out of range in the layout"};
+        std::optional<QFont> font;
+        if (!c.Font.Face.empty()) {
+            font = DesignFont(ToQString(c.Font.Face), c.Font.Points, c.Kind == ControlKind::List);
+            form->setFont(*font);
+            if (c.Kind == ControlKind::TextBox)
+                textBoxFont.Use(*font);
+        }
         QWidget* widget = make ? make(c, form) : nullptr;
         if (!widget)
             widget = MakePlainControl(c, form);
@@ -101,9 +144,8 @@ Result<> BuildForm(QWidget* form, const LayoutTable& table, std::span<QPushButto
         } else {
             widget->setObjectName(ToQString(c.Name));
         }
-        if (!c.Font.Face.empty())
-            widget->setFont(
-                DesignFont(ToQString(c.Font.Face), c.Font.Points, c.Kind == ControlKind::List));
+        if (font)
+            widget->setFont(*font);
         widget->setGeometry(TwipsRect(c.Left, c.Top, c.Width, c.Height));
         if (c.Kind != ControlKind::Label)
             tabOrder.emplace_back(c.TabIndex, widget);
@@ -114,11 +156,11 @@ Result<> BuildForm(QWidget* form, const LayoutTable& table, std::span<QPushButto
     for (const LineLayout& l : table.Lines)
         AddLine(form, l);
 
-    // Set once the controls have their own fonts: a text box lays out its
-    // text as it is made, and every font it sees then is looked up and loaded,
-    // though where every control has its own face none draws with this one.
-    if (!table.WindowFont.Face.empty())
-        form->setFont(DesignFont(ToQString(table.WindowFont.Face), table.WindowFont.Points));
+    // Set once the controls have their own fonts: where every control has its
+    // own face, none draws with this one, and so it is never loaded.
+    form->setFont(table.WindowFont.Face.empty()
+                      ? formFont
+                      : DesignFont(ToQString(table.WindowFont.Face), table.WindowFont.Points));
 
     std::stable_sort(tabOrder.begin(), tabOrder.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });

@@ -1,8 +1,30 @@
 #include "FormControls.h"
 
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+
+namespace {
+
+// A held key repeats within the keyboard delay, which Windows lets the user
+// set to one second at the most; an Enter flagged as a repeat that comes
+// later than that is a new press whose predecessor's release went astray.
+constexpr qint64 LongestRepeatGapMs = 1100;
+
+// Whether a press of Enter is one of the repeats of a held key. The flag alone
+// is not enough: under Wine the release of an Enter that closed a dialog goes
+// to the window that is gone, so the next press comes flagged as a repeat.
+bool IsHeldEnter(const QKeyEvent* event)
+{
+    static QElapsedTimer sincePreviousPress;
+    const bool soon =
+        sincePreviousPress.isValid() && sincePreviousPress.elapsed() <= LongestRepeatGapMs;
+    sincePreviousPress.start();
+    return event->isAutoRepeat() && soon;
+}
+
+} // namespace
 
 bool IsEnterKey(const QKeyEvent* event)
 {
@@ -24,7 +46,7 @@ void CommandButton::keyPressEvent(QKeyEvent* event)
         // Space chooses once however long it is held; so does Enter. A held
         // Enter that opened a dialog from the window behind it keeps repeating
         // there, and must not answer for the operator.
-        if (!event->isAutoRepeat())
+        if (!IsHeldEnter(event))
             click();
         event->accept();
         return;

@@ -48,11 +48,21 @@ bool FileNamesCaseSensitive(const QString&)
 
 QStringList FaceSubstitutes(const QString& face)
 {
-    // Where the raster faces of old are missing, their TrueType successors
-    // with the same metrics.
+    // Qt lists the faces that GDI enumerates. Every Windows has the raster
+    // "MS Sans Serif" and "Courier" of the design; Windows 2000 and later add
+    // "Microsoft Sans Serif", MS Sans Serif's TrueType successor, beside Arial,
+    // Tahoma and Courier New. Wine has none of these unless its own fonts are
+    // in the prefix's Fonts folder, and even then only Tahoma scales: its
+    // "MS Sans Serif" and "Courier" are bitmaps (Courier in one small size),
+    // and GDI answers a face it lacks with a proportional one, Courier New
+    // included. What Wine always lists are the Linux faces that fontconfig
+    // knows, so Arial's and Courier New's metric twins come last.
     if (face == QLatin1String("MS Sans Serif"))
-        return {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial")};
+        return {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("Arial"),
+                QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"),
+                QStringLiteral("DejaVu Sans")};
     if (face == QLatin1String("Courier"))
-        return {QStringLiteral("Courier New")};
+        return {QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"),
+                QStringLiteral("DejaVu Sans Mono")};
     return {};
 }

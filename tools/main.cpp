@@ -48,14 +48,33 @@ Terminal PrepareStandardStreams()
 #endif
 }
 
+#ifdef _WIN32
+QString ArgumentText(const wchar_t* argument)
+{
+    return QString::fromWCharArray(argument);
+}
+#else
+QString ArgumentText(const char* argument)
+{
+    return QString::fromLocal8Bit(argument);
+}
+#endif
+
 } // namespace
 
+#ifdef _WIN32
+// Linked with -municode: Windows hands the arguments over in UTF-16, so that a
+// path outside the ANSI code page ("Menüs", "Zoë") arrives whole; the C
+// runtime still expands wildcards in them.
+int wmain(int argc, wchar_t** argv)
+#else
 int main(int argc, char** argv)
+#endif
 {
     std::ios::sync_with_stdio(false);
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+        arguments << ArgumentText(argv[i]);
 
     const Terminal terminal = PrepareStandardStreams();
     const char* noColor = std::getenv("NO_COLOR");

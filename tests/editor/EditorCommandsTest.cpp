@@ -209,6 +209,13 @@ TEST_F(EditorCommandsTest, EnterChoosesTheFocusedButtonAsSpaceDoes)
     QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r", true);
     QApplication::sendEvent(Button(4), &repeat);
     EXPECT_EQ(PendingModalActions(), 1) << "a repeated Enter chose Clear Item";
+
+    // Under Wine the release of the Enter that closed a dialog can go astray,
+    // so the operator's next press comes flagged as a repeat: long after the
+    // Enter before it, it is a press of its own and chooses.
+    QTest::qWait(1200);
+    QApplication::sendEvent(Button(4), &repeat);
+    EXPECT_EQ(PendingModalActions(), 0) << "a new Enter after a lost release chose nothing";
     ResetModalDriver();
 }
 

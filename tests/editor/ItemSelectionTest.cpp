@@ -248,32 +248,6 @@ TEST_F(ItemSelectionTest, AllTenLinesShowSoNoneMovesUnderTheMouse)
     ExpectOnItem(9);
 }
 
-TEST_F(ItemSelectionTest, TabOrderFollowsTheLayout)
-{
-    QStringList order;
-    QWidget* w = Button(5);
-    for (int i = 0; i < 12; ++i) {
-        order << w->objectName();
-        w = w->nextInFocusChain();
-        while (w->focusPolicy() == Qt::NoFocus || !w->isVisible())
-            w = w->nextInFocusChain();
-    }
-    EXPECT_EQ(order,
-              QStringList({"cmdBut_5", "lstItems", "txtName", "txtCook", "txtDuty", "txtHold",
-                           "chkComp", "cmdBut_3", "cmdBut_4", "cmdBut_1", "cmdBut_2", "cmdBut_0"}));
-}
-
-TEST_F(ItemSelectionTest, AccessibleNames)
-{
-    EXPECT_EQ(Name()->accessibleName(), QStringLiteral("Item Name"));
-    EXPECT_EQ(Cook()->accessibleName(), QStringLiteral("Cook Time"));
-    EXPECT_EQ(Duty()->accessibleName(), QStringLiteral("Shake Time"));
-    EXPECT_EQ(Hold()->accessibleName(), QStringLiteral("Hold Time"));
-    EXPECT_EQ(Comp()->accessibleName(), QStringLiteral("Compensation"));
-    EXPECT_EQ(List()->accessibleName(), QStringLiteral("Current Menu Items"));
-    EXPECT_EQ(Button(1)->accessibleName(), QStringLiteral("Save Menu to File"));
-}
-
 class CompensationTest : public ItemSelectionTest
 {
 };

@@ -1,6 +1,6 @@
 // Cards are read back as a crew member would read them: the PDF through
 // pdftotext, the PNG by its size in pixels.
-#include "MenuCard.h"
+#include "MenuCardFile.h"
 #include "TestFiles.h"
 
 #include <QImage>

@@ -1,0 +1,26 @@
+// The menu card written to a file, as tmrtool writes it: PDF, SVG or PNG. A
+// library of its own, so that only tmrtool links Qt SVG; the editors print
+// with PaintMenuCard alone.
+#pragma once
+
+#include "MenuCard.h"
+
+#include <QString>
+
+enum class CardFormat { Pdf, Svg, Png };
+enum class CardPage { A4, Letter };
+
+inline constexpr int DefaultCardDpi = 150;
+
+// SVG output exists only where the build had Qt SVG.
+bool CardFormatAvailable(CardFormat format);
+
+struct CardResult {
+    bool ok = false;
+    QString error; // the reason, when !ok
+};
+
+// Writes a one-page card to `path` in one step: a failure leaves whatever was
+// there before. `dpi` counts for PNG only. Needs a QGuiApplication.
+CardResult WriteMenuCard(const QString& path, const QString& title, const MenuItems& items,
+                         CardFormat format, CardPage page, int dpi = DefaultCardDpi);
