@@ -1,5 +1,6 @@
 #include "Startup.h"
 
+#include "EditorCommandLine.h"
 #include "Fonts.h"
 #include "FormBuilder.h"
 #include "Global_data.h"
@@ -105,7 +106,8 @@ void ResetEditorState()
     ResetDialogRequests();
 }
 
-frmOpening* Startup(const Edition& edition, const EnvironmentLookup& environment)
+frmOpening* Startup(const Edition& edition, const EnvironmentLookup& environment,
+                    const QString& menuFile)
 {
     FileData.fill(0);
     QString error;
@@ -121,6 +123,8 @@ frmOpening* Startup(const Edition& edition, const EnvironmentLookup& environment
     }
     InstallMenuPrint(window);
     window->show();
+    if (!menuFile.isEmpty())
+        window->OpenMenuFile(menuFile);
     return window;
 }
 
@@ -140,15 +144,32 @@ int Leave(int status)
     return status;
 }
 
+void NameApplication(const Edition& edition)
+{
+    QCoreApplication::setApplicationName(ToQString(edition.ProductName));
+    QCoreApplication::setApplicationVersion(ToQString(edition.FileVersion));
+}
+
 } // namespace
 
 int RunEdition(const Edition& edition, int argc, char** argv)
 {
+    if (NoDisplayFound()) {
+        // The toolkit would abort without a display; --help and --version
+        // still answer.
+        QCoreApplication app(argc, argv);
+        NameApplication(edition);
+        if (MenuFileArgument(QCoreApplication::arguments()))
+            ReportNoDisplay();
+        return EXIT_FAILURE;
+    }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(ToQString(edition.ProductName));
-    QApplication::setApplicationVersion(ToQString(edition.FileVersion));
+    NameApplication(edition);
+    const std::optional<QString> menuFile = MenuFileArgument(QCoreApplication::arguments());
+    if (!menuFile)
+        return Leave(EXIT_FAILURE);
     SetUpProcess();
-    if (!Startup(edition))
+    if (!Startup(edition, ProcessEnvironment, *menuFile))
         return Leave(EXIT_FAILURE);
     return Leave(QApplication::exec());
 }

@@ -4,6 +4,8 @@
 
 #include "Edition.h"
 
+#include <QString>
+
 #include <functional>
 #include <optional>
 #include <string>
@@ -17,10 +19,12 @@ std::optional<std::string> ProcessEnvironment(std::string_view name);
 
 // Zeroes FileData, sets MenuFolder by the edition's rule (testing for the
 // folder and creating it when the edition prepares it) and shows the editor
-// window, modeless. Returns the window, or nullptr when start-up failed; the
+// window, modeless; then reads `menuFile`, when one is named, as Get Menu
+// from File does. Returns the window, or nullptr when start-up failed; the
 // failure has then been shown as "Initialization Error #" and its reason.
 frmOpening* Startup(const Edition& edition,
-                    const EnvironmentLookup& environment = ProcessEnvironment);
+                    const EnvironmentLookup& environment = ProcessEnvironment,
+                    const QString& menuFile = {});
 
 // What the whole process shares, set once before any window opens: the roles
 // screen readers are told for the editor and its lines, and the faces that
@@ -30,5 +34,6 @@ void SetUpProcess();
 // The editor's and the dialogs' process-wide state as a fresh program has it.
 void ResetEditorState();
 
-// The whole program: start-up, then the event loop until the editor closes.
+// The whole program: its command line, start-up, then the event loop until
+// the editor closes.
 int RunEdition(const Edition& edition, int argc, char** argv);

@@ -29,6 +29,11 @@ public:
     // Records the window's middle, in screen twips, as the dialog anchor.
     void SetOpeningFormCenter();
 
+    // Reads the menu file as Get Menu from File does once the chooser has
+    // answered with it; a file that cannot be read is reported and changes
+    // nothing.
+    void OpenMenuFile(const QString& path);
+
     // Tests reach the form's procedures through this, defined in their support.
     struct TestAccess;
 
@@ -60,6 +65,7 @@ private:
     bool ValidateItemEntries();
     void SaveToFile();
     bool LoadMenuFromFile();
+    bool LoadMenu(const QString& path);
 
     // Event handlers.
     void cmdBut_Click(std::int16_t index);

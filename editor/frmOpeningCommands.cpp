@@ -10,6 +10,8 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -39,8 +41,13 @@ void frmOpening::SaveToFile()
 bool frmOpening::LoadMenuFromFile()
 {
     const QString path = ChooseMenuFile(ChooseToRead, QString::fromStdString(MenuFolder));
-    if (path.isEmpty())
-        return false;
+    return !path.isEmpty() && LoadMenu(path);
+}
+
+// The load once a file is named: false, with the store as it was, when the
+// file could not be read.
+bool frmOpening::LoadMenu(const QString& path)
+{
     if (!MenuGet(path))
         return false;
     for (std::int16_t item = 0; item < MenuItemCount; ++item) {
@@ -49,6 +56,15 @@ bool frmOpening::LoadMenuFromFile()
     }
     MenuChanged = FlagFalse;
     return true;
+}
+
+void frmOpening::OpenMenuFile(const QString& path)
+{
+    // The answer the chooser would have given: the full name, which the print
+    // title and the error message show.
+    ChosenFileName = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+    if (LoadMenu(ChosenFileName))
+        ShowWholeMenu(1);
 }
 
 std::int16_t frmOpening::AskMessage(std::int16_t style, std::uint32_t color, const QString& text)

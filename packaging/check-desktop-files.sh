@@ -27,7 +27,8 @@ for entry in "${entries[@]}"; do
     grep -q "@" "$entry" && fail "$entry holds a placeholder that was not filled in"
     grep -Eqx "X-Quenmark-FileVersion=[0-9]+(\.[0-9]+){1,3}" "$entry" ||
         fail "$entry records no file version"
-    grep -qx "Exec=$program" "$entry" || fail "$entry does not start $program"
+    grep -qx "Exec=$program %f" "$entry" || fail "$entry does not start $program with the file"
+    grep -qx "MimeType=$type;" "$entry" || fail "$entry does not open $type"
     grep -qx "Icon=$(basename "$icon" .svg)" "$entry" || fail "$entry does not name the icon"
     # An entry that offers to open a file type must hand the file over.
     if grep -q "^MimeType=" "$entry" && ! grep -q "^Exec=.*%[fFuU]" "$entry"; then

@@ -5,6 +5,7 @@
 #include "ModalDriver.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QTest>
 
 namespace editor_testing {
@@ -64,11 +65,13 @@ void EditorTest::TearDown()
     EXPECT_TRUE(window.isNull()) << "closing the editor must delete it";
 }
 
-void EditorTest::Start(const Edition& edition)
+void EditorTest::Start(const Edition& edition, const QString& menuFile)
 {
     ASSERT_TRUE(home.isValid());
-    window = Startup(edition, FakeEnvironment({{"HOME", home.path().toStdString()},
-                                               {"USERPROFILE", home.path().toStdString()}}));
+    window = Startup(edition,
+                     FakeEnvironment({{"HOME", home.path().toStdString()},
+                                      {"USERPROFILE", home.path().toStdString()}}),
+                     menuFile);
     ASSERT_FALSE(window.isNull());
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
 }
@@ -172,6 +175,20 @@ void EditorTest::AnswerChooser(const QString& name)
         ASSERT_NE(field, nullptr);
         field->setText(name);
         testing_support::Press(chooser, QStringLiteral("OK"));
+    });
+}
+
+void EditorTest::AnswerFileError(const QString& text)
+{
+    OnNextModal([text](QWidget* dialog) {
+        auto* box = qobject_cast<QMessageBox*>(dialog);
+        ASSERT_NE(box, nullptr) << "expected the box for " << text.toStdString();
+        EXPECT_EQ(box->windowTitle(), QStringLiteral("ERROR"));
+        EXPECT_EQ(box->text(), text);
+        EXPECT_FALSE(box->informativeText().isEmpty()) << "the reason";
+        EXPECT_EQ(box->icon(), QMessageBox::Critical);
+        EXPECT_EQ(box->buttons().size(), 1);
+        testing_support::Press(dialog, QStringLiteral("OK"));
     });
 }
 

@@ -79,8 +79,8 @@ protected:
     void TearDown() override;
 
     // Starts the program of `edition` with HOME (and USERPROFILE) pointing
-    // into a fresh temporary folder.
-    void Start(const Edition& edition);
+    // into a fresh temporary folder, and the menu file of its command line.
+    void Start(const Edition& edition, const QString& menuFile = {});
 
     QListWidget* List() const;
     QLineEdit* Field(const char* name) const;
@@ -110,6 +110,9 @@ protected:
     void Answer(const QString& caption);
     // Queues the chooser: types `name` and presses OK, or Cancel when empty.
     void AnswerChooser(const QString& name);
+    // Expects the platform's critical box with exactly this text, and a
+    // reason below it, and presses its OK.
+    void AnswerFileError(const QString& text);
 
     frmOpening::TestAccess Form() const { return {*window}; }
 

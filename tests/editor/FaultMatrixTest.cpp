@@ -24,7 +24,6 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QTest>
 
 #include <cerrno>
@@ -221,22 +220,6 @@ protected:
         MenuImage image = s.image;
         EncodeMenu(s.store, image);
         return image;
-    }
-
-    // Expects the platform's critical box with exactly this text and a reason
-    // beneath it, and presses OK.
-    void AnswerFileError(const QString& text)
-    {
-        OnNext([text](QWidget* dialog) {
-            auto* box = qobject_cast<QMessageBox*>(dialog);
-            ASSERT_NE(box, nullptr) << "expected the box for " << text.toStdString();
-            EXPECT_EQ(box->windowTitle(), QStringLiteral("ERROR"));
-            EXPECT_EQ(box->text(), text);
-            EXPECT_FALSE(box->informativeText().isEmpty()) << "the reason is shown";
-            EXPECT_EQ(box->icon(), QMessageBox::Critical);
-            EXPECT_EQ(box->buttons().size(), 1);
-            testing_support::Press(dialog, QStringLiteral("OK"));
-        });
     }
 
     // Save Menu to File through a chooser driven by `choose`, which ends with

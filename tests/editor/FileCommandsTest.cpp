@@ -15,7 +15,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QTest>
 
 #include <vector>
@@ -94,21 +93,6 @@ protected:
             QTest::mouseClick(files->viewport(), Qt::LeftButton, {},
                               files->visualItemRect(found.first()).center());
             testing_support::Press(chooser, QStringLiteral("OK"));
-        });
-    }
-
-    // Expects the platform's critical box with exactly this text, and
-    // presses its OK.
-    void AnswerFileError(const QString& text)
-    {
-        OnNextModal([text](QWidget* dialog) {
-            auto* box = qobject_cast<QMessageBox*>(dialog);
-            ASSERT_NE(box, nullptr);
-            EXPECT_EQ(box->windowTitle(), QStringLiteral("ERROR"));
-            EXPECT_EQ(box->text(), text);
-            EXPECT_EQ(box->icon(), QMessageBox::Critical);
-            EXPECT_EQ(box->buttons().size(), 1);
-            testing_support::Press(dialog, QStringLiteral("OK"));
         });
     }
 };
