@@ -32,7 +32,8 @@ std::optional<EntryFault> NameFault(std::string_view name);
 // common punctuation.
 bool NameFieldTakes(std::int32_t code);
 // What those characters are, for people.
-inline constexpr std::string_view NameCharactersInWords = "codes 32 to 95";
+inline constexpr std::string_view NameCharactersInWords =
+    "capital letters, digits, spaces and punctuation";
 
 // m:ss or mm:ss of decimal digits, seconds 00 to 59 (0:00 and 00:00 pass).
 // Pasted signs, blanks, points and letters fail, so no negative time is stored.

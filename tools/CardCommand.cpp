@@ -88,6 +88,10 @@ int Run(CommandLine& cl, const QStringList& args, Console& c)
     else if (cl.parser.isSet(format) && kind != "pdf")
         return cl.Usage(c, "unknown format '" + ToStd(cl.parser.value(format)) +
                                "' (pdf, svg or png)");
+    // A card.txt that holds a PDF would mislead whoever opens it.
+    else if (!kind.isEmpty() && kind != "pdf")
+        return cl.Usage(c, "OUT's extension ." + ToStd(QFileInfo(out).suffix()) +
+                               " names no card format; give --format pdf, svg or png");
     if (!CardFormatAvailable(as))
         return cl.Usage(c, "this tmrtool was built without SVG output");
 
@@ -99,8 +103,8 @@ int Run(CommandLine& cl, const QStringList& args, Console& c)
     if (!number || dots < 30 || dots > 1200)
         return cl.Usage(c, "--dpi takes a whole number from 30 to 1200");
 
-    MenuImage image{};
-    if (!ReadWholeMenu(c, (*menu), image))
+    const std::optional<MenuImage> image = ReadWholeMenu(c, *menu);
+    if (!image)
         return ExitTrouble;
     const QString heading =
         cl.parser.isSet(title) ? cl.parser.value(title) : QFileInfo((*menu)).fileName();
@@ -111,7 +115,7 @@ int Run(CommandLine& cl, const QStringList& args, Console& c)
         return ExitTrouble;
     }
     return Written(c, out,
-                   WriteMenuCard(out, heading, DecodeMenu(image), as,
+                   WriteMenuCard(out, heading, DecodeMenu(*image), as,
                                  pageName == "letter" ? CardPage::Letter : CardPage::A4, dots));
 }
 
@@ -124,7 +128,8 @@ const Command CardCommand = {
     "Draws a card to hang at the fryer: a title (MENU's file name, or --title), then the items "
     "1 to 10 with name, cook, shake and hold time as the editor shows them and the "
     "compensation; empty slots keep their line, so the numbers match the fryer's buttons.\n"
-    "The format is --format, else OUT's extension, else PDF; A4 unless --page letter; a PNG "
+    "The format is --format, else OUT's extension (.pdf, .svg, .png; any other is refused), "
+    "else PDF; A4 unless --page letter; a PNG "
     "has --dpi pixels per inch. OUT is replaced in one step. No display is needed: without "
     "QT_QPA_PLATFORM the card is drawn on Qt's offscreen platform.",
     "  0  the card was written\n"

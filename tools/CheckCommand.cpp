@@ -3,7 +3,6 @@
 #include "CommandLine.h"
 #include "EntryRules.h"
 #include "MenuFileFormat.h"
-#include "MenuFiles.h"
 #include "MenuText.h"
 #include "Text.h"
 #include "TimeValues.h"
@@ -15,6 +14,12 @@
 #include <algorithm>
 
 namespace {
+
+// The records of `head` that are whole, at most ten.
+int WholeRecords(std::span<const std::uint8_t> head)
+{
+    return std::min<int>(MenuItemCount, static_cast<int>(head.size()) / RecordSize);
+}
 
 std::string TimeAt(ConstRecordBytes record, int offset)
 {
@@ -59,17 +64,17 @@ void PrintJson(Console& c, const QString& path, const MenuFileBytes* bytes,
 
 int Run(CommandLine& cl, const QStringList& args, Console& c)
 {
-    const QCommandLineOption recursive({"r", "recursive"}, "Walk the subfolders of each folder.");
     const QCommandLineOption json("json", "One JSON object per file: path, size, problems.");
-    cl.parser.addOptions({recursive, json});
+    cl.parser.addOption(json);
     int status = ExitOk;
-    const std::optional<QStringList> given = cl.ParseFiles(args, c, status);
-    if (!given)
+    const std::optional<QStringList> found = cl.ParseMenuFiles(args, c, status);
+    if (!found)
         return status;
-    const QStringList files = MenuFilesOf(*given, cl.parser.isSet(recursive));
+    const QStringList& files = *found;
     const bool asJson = cl.parser.isSet(json);
 
     int withProblems = 0;
+    std::int64_t warnings = 0;
     bool unreadable = false;
     for (const QString& path : files) {
         const MenuFileBytes bytes = ReadMenuBytes(path);
@@ -83,10 +88,9 @@ int Run(CommandLine& cl, const QStringList& args, Console& c)
             continue;
         }
         const std::vector<Finding> findings = CheckMenuBytes(bytes.head, bytes.size);
-        bool problem = false;
-        for (const Finding& f : findings)
-            problem = problem || !f.warning;
-        if (problem)
+        const auto warned = std::ranges::count_if(findings, &Finding::warning);
+        warnings += warned;
+        if (static_cast<std::size_t>(warned) < findings.size())
             ++withProblems;
         if (asJson) {
             PrintJson(c, path, &bytes, findings);
@@ -99,8 +103,8 @@ int Run(CommandLine& cl, const QStringList& args, Console& c)
     }
     const auto count = files.size();
     if (!asJson)
-        c.out << Paint(std::to_string(count) + (count == 1 ? " file, " : " files, ") +
-                           std::to_string(withProblems) + " with problems",
+        c.out << Paint(Counted(count, "file") + ", " + std::to_string(withProblems) +
+                           " with problems, " + Counted(warnings, "warning"),
                        Ansi::Bold, c.coloured)
               << "\n";
     if (unreadable)
@@ -115,12 +119,14 @@ const Command CheckCommand = {
     "FILE|FOLDER...",
     "find size and checksum problems, and what the\neditor could not have written",
     "Checks that each file is exactly 191 bytes and that every record's checksum matches, and "
-    "prints one line per problem, then a summary. It also warns, without failing, about what "
+    "prints one line per problem, then a summary that counts the files, those with problems and "
+    "the warnings. It also warns, without failing, about what "
     "the editor could not have written: a reserved byte 11 that is not 0, a compensation other "
     "than 0 or 1, a name with characters outside codes 32 to 95, a shake time longer than the "
     "cook time. Only regular files are read: a pipe or a device is refused.\n"
     "A folder stands for the *.tmr files in it (either letter case); -r walks its subfolders "
-    "too. --json prints one object per file and line instead: {\"path\", \"size\", "
+    "too. Folders that hold no menu file are a usage error. --json prints one object per file and "
+    "line instead: {\"path\", \"size\", "
     "\"problems\": [{\"item\", \"warning\", \"text\"}]}, size null for a file that could "
     "not be read.",
     "  0  every file is sound\n"

@@ -1,9 +1,10 @@
 #include "CommandLine.h"
 
 #include "MenuFileAccess.h"
+#include "MenuFiles.h"
 #include "MenuText.h"
 
-#include <QFileInfo>
+#include <algorithm>
 
 namespace {
 
@@ -59,9 +60,11 @@ std::optional<int> CommandLine::Parse(const QStringList& args, Console& c)
     return std::nullopt;
 }
 
-std::optional<QStringList> CommandLine::ParseFiles(const QStringList& args, Console& c, int& status)
+std::optional<QStringList> CommandLine::ParseFileArguments(const QStringList& args, Console& c,
+                                                           const QString& name,
+                                                           const QString& description, int& status)
 {
-    parser.addPositionalArgument("FILE", "A menu file.", "FILE...");
+    parser.addPositionalArgument(name, description, name + "...");
     if (const auto done = Parse(args, c)) {
         status = *done;
         return std::nullopt;
@@ -69,6 +72,28 @@ std::optional<QStringList> CommandLine::ParseFiles(const QStringList& args, Cons
     QStringList files = parser.positionalArguments();
     if (files.isEmpty()) {
         status = Usage(c, "no FILE given");
+        return std::nullopt;
+    }
+    return files;
+}
+
+std::optional<QStringList> CommandLine::ParseFiles(const QStringList& args, Console& c, int& status)
+{
+    return ParseFileArguments(args, c, "FILE", "A menu file.", status);
+}
+
+std::optional<QStringList> CommandLine::ParseMenuFiles(const QStringList& args, Console& c,
+                                                       int& status)
+{
+    parser.addOption(recursive);
+    const auto given =
+        ParseFileArguments(args, c, "FILE|FOLDER",
+                           "A menu file, or a folder that stands for its *.tmr files.", status);
+    if (!given)
+        return std::nullopt;
+    QStringList files = MenuFilesOf(*given, parser.isSet(recursive));
+    if (files.isEmpty()) {
+        status = Usage(c, "no menu files (*.tmr) in the folders given");
         return std::nullopt;
     }
     return files;
@@ -122,16 +147,23 @@ int NothingWritten(Console& c, const QString& path, const QString& reason)
     return ExitTrouble;
 }
 
-bool ReadWholeMenu(Console& c, const QString& path, MenuImage& image)
+MenuRead ReadMenu(const QString& path)
 {
-    const FileResult r = ReadMenuFile(path, image);
-    if (!r.ok) {
-        FileError(c, path, ToStd(r.error));
-        return false;
-    }
-    const qint64 size = QFileInfo(path).size();
-    if (size > FileDataSize)
-        FileError(c, path,
-                  "warning: " + SizeMismatch(size) + "; the bytes after the 191st are left out");
-    return true;
+    const MenuFileBytes bytes = ReadMenuBytes(path);
+    if (!bytes.ok)
+        return {std::nullopt, ToStd(bytes.error)};
+    if (bytes.size != FileDataSize)
+        return {std::nullopt,
+                Counted(bytes.size, "byte") + ", a menu file has " + std::to_string(FileDataSize)};
+    MenuImage image{};
+    std::copy(bytes.head.begin(), bytes.head.end(), image.begin());
+    return {image, {}};
+}
+
+std::optional<MenuImage> ReadWholeMenu(Console& c, const QString& path)
+{
+    MenuRead read = ReadMenu(path);
+    if (!read.image)
+        FileError(c, path, read.reason);
+    return read.image;
 }

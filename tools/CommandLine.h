@@ -27,6 +27,9 @@ public:
     // For the commands that take FILE...: Parse, then the files; nullopt
     // with `status` set after the help, or when no file was given.
     std::optional<QStringList> ParseFiles(const QStringList& args, Console& c, int& status);
+    // For the commands that take FILE|FOLDER... and -r: ParseFiles, then the
+    // menu files they name; a usage error when the folders hold none.
+    std::optional<QStringList> ParseMenuFiles(const QStringList& args, Console& c, int& status);
 
     // For the commands that take exactly one NAME: Parse, then that argument;
     // nullopt with `status` set after the help or a usage error.
@@ -41,8 +44,13 @@ public:
     QCommandLineParser parser;
 
 private:
+    std::optional<QStringList> ParseFileArguments(const QStringList& args, Console& c,
+                                                  const QString& name, const QString& description,
+                                                  int& status);
+
     const Command& command;
     QCommandLineOption help{{"h", "help"}, "Show this help and exit."};
+    QCommandLineOption recursive{{"r", "recursive"}, "Walk the subfolders of each folder."};
 };
 
 // "tmrtool: PATH: reason" on standard error.
@@ -56,6 +64,14 @@ template <typename Result> int Written(Console& c, const QString& path, const Re
     return written.ok ? ExitOk : NothingWritten(c, path, written.error);
 }
 
-// A whole menu, for the commands that need all 191 bytes; a longer file gives
-// its first 191 bytes, with a warning. False after the reason was told.
-bool ReadWholeMenu(Console& c, const QString& path, MenuImage& image);
+// The one way every command reads a menu file: all of its 191 bytes, or why
+// not, the system's reason or "N bytes, a menu file has 191". A file of
+// another length is no menu, and no command takes it for one.
+struct MenuRead {
+    std::optional<MenuImage> image; // nullopt when not read
+    std::string reason;             // why not
+};
+MenuRead ReadMenu(const QString& path);
+
+// ReadMenu, telling the reason as FileError does.
+std::optional<MenuImage> ReadWholeMenu(Console& c, const QString& path);

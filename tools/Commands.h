@@ -46,10 +46,9 @@ struct ShowStyle {
     bool coloured = false; // the checksum mark in red
 };
 
-// The file name, a header and one row per whole record (at most ten), a mark
-// on each record whose checksum does not match, then a line when the file is
-// not 191 bytes and one when the reserved byte 190 is not 0.
-std::string ShowMenu(const std::string& file, const MenuFileBytes& bytes, ShowStyle style);
+// The file name, a header and a row per item, each with "ok" or the checksum
+// that does not match, then a line when the reserved byte 190 is not 0.
+std::string ShowMenu(const std::string& file, const MenuImage& image, ShowStyle style);
 
 // check: a menu file as it is on disk, whatever its length; what is wrong with
 // it (problems) or what the editor could not have written (warnings).
@@ -85,6 +84,9 @@ QByteArray ExportMenuCsv(std::span<const std::uint8_t, FileDataSize> image);
 std::vector<std::string> ExportLosses(std::span<const std::uint8_t, FileDataSize> image,
                                       MenuFormat format);
 
+// The line that ends a refusal when --raw would take every refused value.
+inline constexpr std::string_view RawTakesAll = "--raw accepts every value refused";
+
 // set: one change to one item, made the same way in many menu files: the
 // fleet of stores that all need item 3's cook time moved. The values are
 // judged by the editor's own entry rules, exactly as import judges them,
@@ -100,6 +102,7 @@ struct EditedMenu {
     MenuImage image{};               // the file's bytes with the item rewritten
     bool changed = false;            // some byte differs from the file's
     std::vector<std::string> errors; // why the item is refused; image unchanged then
+    std::size_t rawTaken = 0;        // how many of them are about values --raw takes
 };
 
 // Only the item's record is rewritten; every other byte stays as it was. An

@@ -21,19 +21,18 @@ int Run(CommandLine& cl, const QStringList& args, Console& c)
     if (files.size() != 2)
         return cl.Usage(c, "two files are needed, A and B");
 
-    MenuImage a{}, b{};
-    const bool readA = ReadWholeMenu(c, files[0], a);
-    const bool readB = ReadWholeMenu(c, files[1], b);
-    if (!readA || !readB)
+    const std::optional<MenuImage> a = ReadWholeMenu(c, files[0]);
+    const std::optional<MenuImage> b = ReadWholeMenu(c, files[1]);
+    if (!a || !b)
         return ExitTrouble;
-    const std::vector<MenuDifference> differences = DiffMenus(a, b);
+    const std::vector<MenuDifference> differences = DiffMenus(*a, *b);
     if (cl.parser.isSet(json)) {
         QJsonArray list;
         for (const MenuDifference& d : differences)
             list.append(QJsonObject{{"item", d.item},
                                     {"field", ToQString(d.field)},
-                                    {"from", ToQString(d.from)},
-                                    {"to", ToQString(d.to)}});
+                                    {"from", d.fromValue},
+                                    {"to", d.toValue}});
         const QJsonObject result{{"path", files[0]}, {"other", files[1]}, {"differences", list}};
         c.out << QJsonDocument(result).toJson(QJsonDocument::Compact).toStdString() << "\n";
     } else {
@@ -53,7 +52,8 @@ const Command DiffCommand = {
     "3:10), as the editor decodes them, and the bytes that decoding hides: byte 11, blanks "
     "before a name, a checksum that does not match, the reserved byte 190.\n"
     "--json prints one object instead: {\"path\": A, \"other\": B, \"differences\": "
-    "[{\"item\", \"field\", \"from\", \"to\"}]}.",
+    "[{\"item\", \"field\", \"from\", \"to\"}]}, from and to as JSON values: a name or time "
+    "(m:ss, \"\" for a zero cook time) as a string, the compensation and bytes as numbers.",
     "  0  the menus are the same, byte for byte\n"
     "  1  they differ\n"
     "  2  a usage error, or a file that could not be read as a menu\n",

@@ -34,12 +34,12 @@ int Run(CommandLine& cl, const QStringList& args, Console& c)
     if (!as)
         return status;
 
-    MenuImage image{};
-    if (!ReadWholeMenu(c, *file, image))
+    const std::optional<MenuImage> image = ReadWholeMenu(c, *file);
+    if (!image)
         return ExitTrouble;
-    for (const std::string& note : ExportLosses(image, *as))
+    for (const std::string& note : ExportLosses(*image, *as))
         FileError(c, *file, "warning: " + note);
-    const QByteArray text = *as == MenuFormat::Csv ? ExportMenuCsv(image) : ExportMenuJson(image);
+    const QByteArray text = *as == MenuFormat::Csv ? ExportMenuCsv(*image) : ExportMenuJson(*image);
     c.out.write(text.constData(), text.size());
     return ExitOk;
 }

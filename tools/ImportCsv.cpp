@@ -45,7 +45,7 @@ ImportedMenu ParseMenuCsv(const QByteArray& bytes, const std::string& input, Imp
     std::array<int, CsvColumns.size()> columnOf;
     columnOf.fill(-1);
     const CsvRecord& header = table.records[next++];
-    Errors headerErrors(errors, input + ": line " + std::to_string(header.line));
+    Errors headerErrors(errors, menu.rawTaken, input + ": line " + std::to_string(header.line));
     for (std::size_t c = 0; c < header.fields.size(); ++c) {
         const std::string name = Lower(Trimmed(header.fields[c], " \t"));
         const auto known = std::find(CsvColumns.begin(), CsvColumns.end(), name);
@@ -71,7 +71,7 @@ ImportedMenu ParseMenuCsv(const QByteArray& bytes, const std::string& input, Imp
         if (record.blank)
             continue;
         const std::string where = input + ": line " + std::to_string(record.line);
-        Errors rowErrors(errors, where);
+        Errors rowErrors(errors, menu.rawTaken, where);
         ++rows;
         if (record.fields.size() != header.fields.size()) {
             errors.push_back(where + ": " + std::to_string(record.fields.size()) +

@@ -76,7 +76,7 @@ ImportedMenu ParseMenuJson(const QByteArray& bytes, const std::string& input, Im
         return menu;
     }
     const QJsonObject top = doc.object();
-    Errors topErrors(errors, input);
+    Errors topErrors(errors, menu.rawTaken, input);
     for (auto it = top.begin(); it != top.end(); ++it)
         if (it.key() != "items" && it.key() != "reserved")
             topErrors.Add(it.key().toStdString(), FromJson(it.value()).shown,
@@ -103,7 +103,7 @@ ImportedMenu ParseMenuJson(const QByteArray& bytes, const std::string& input, Im
         errors.push_back(input + ": items: " + std::to_string(items.size()) +
                          " items, a menu holds at most 10");
     for (qsizetype i = 0; i < items.size(); ++i) {
-        Errors itemErrors(errors, input + ": item " + std::to_string(i + 1));
+        Errors itemErrors(errors, menu.rawTaken, input + ": item " + std::to_string(i + 1));
         const QJsonValue entry = items.at(i);
         if (entry.isNull())
             continue;

@@ -13,7 +13,6 @@
 namespace {
 
 constexpr int MaxRawSeconds = 65535;
-constexpr std::string_view RawHint = "; --raw accepts it";
 
 std::string CodePointText(std::int32_t cp)
 {
@@ -82,9 +81,9 @@ std::string CheckName(const Value& v, bool editor, Errors& errors)
             cp <= 0xFF ? StandardizeKeyText(static_cast<std::int16_t>(cp), false) : std::int16_t{0};
         if (!NameFieldTakes(key)) {
             errors.Add("name", v.shown,
-                       "has " + CodePointText(cp) + ", which the editor does not take (" +
-                           std::string(NameCharactersInWords) + ", small letters become capitals)" +
-                           (rawFits ? std::string(RawHint) : std::string()));
+                       "has " + CodePointText(cp) + ", which the editor does not take (it takes " +
+                           std::string(NameCharactersInWords) + "; small letters become capitals)",
+                       rawFits);
             return {};
         }
         typed += static_cast<char>(key);
@@ -112,7 +111,7 @@ std::string CheckTime(ItemField which, const Value& v, bool editor, Errors& erro
     if (v.text.empty())
         return {};
     if (const auto fault = editor ? TimeFault(which, v.text) : std::nullopt) {
-        errors.Add(field, v.shown, fault->why + (rawFits ? std::string(RawHint) : std::string()));
+        errors.Add(field, v.shown, fault->why, rawFits);
         return {};
     }
     if (!rawFits) {
@@ -129,8 +128,7 @@ std::int16_t CheckComp(const Value& v, bool editor, Errors& errors)
     const auto n = WholeNumber(v);
     const bool rawFits = n && *n >= 0 && *n <= 255;
     if (const auto fault = editor ? CompFault(n.value_or(-1)) : std::nullopt) {
-        errors.Add("compensation", v.shown,
-                   fault->why + (rawFits ? std::string(RawHint) : std::string()));
+        errors.Add("compensation", v.shown, fault->why, rawFits);
         return 0;
     }
     if (!rawFits) {
@@ -151,8 +149,11 @@ Value Value::Text(std::string t)
     return v;
 }
 
-void Errors::Add(std::string_view field, const std::string& shown, std::string_view reason)
+void Errors::Add(std::string_view field, const std::string& shown, std::string_view reason,
+                 bool rawTakes)
 {
+    if (rawTakes)
+        ++rawTaken;
     out.push_back(where + ": " + std::string(field) + ": " + shown + " " + std::string(reason));
 }
 
@@ -192,7 +193,7 @@ MenuItem CheckItem(const RawItem& raw, ImportRules rules, Errors& errors)
         !ShakeWithinCook(CalculateTimeInSeconds(item.Duty), CalculateTimeInSeconds(item.Cook)))
         errors.Add("shake", raw.shake.shown,
                    std::string(ShakeLongerWhy) + " " +
-                       (item.Cook.empty() ? std::string("\"\"") : raw.cook.shown) +
-                       std::string(RawHint));
+                       (item.Cook.empty() ? std::string("\"\"") : raw.cook.shown),
+                   true);
     return item;
 }

@@ -30,12 +30,18 @@ struct RawItem {
 class Errors
 {
 public:
-    Errors(std::vector<std::string>& out, std::string where) : out(out), where(std::move(where)) {}
-    void Add(std::string_view field, const std::string& shown, std::string_view reason);
+    // `rawTaken` counts the messages about values that --raw takes as they are.
+    Errors(std::vector<std::string>& out, std::size_t& rawTaken, std::string where)
+        : out(out), rawTaken(rawTaken), where(std::move(where))
+    {
+    }
+    void Add(std::string_view field, const std::string& shown, std::string_view reason,
+             bool rawTakes = false);
     std::size_t Count() const { return out.size(); }
 
 private:
     std::vector<std::string>& out;
+    std::size_t& rawTaken;
     std::string where;
 };
 

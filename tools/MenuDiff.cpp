@@ -2,6 +2,7 @@
 
 #include "MenuFileFormat.h"
 #include "MenuText.h"
+#include "StringBridge.h"
 #include "Text.h"
 
 #include <algorithm>
@@ -35,30 +36,38 @@ std::vector<MenuDifference> DiffMenus(std::span<const std::uint8_t, FileDataSize
         const int n = i + 1;
         const MenuItem x = DecodeRecord(ra);
         const MenuItem y = DecodeRecord(rb);
+        const auto text = [](const std::string& utf8) { return QJsonValue(ToQString(utf8)); };
+        const auto number = [](int value) { return QJsonValue(value); };
         if (x.Name != y.Name)
-            out.push_back({n, "name", QuoteText(x.Name), QuoteText(y.Name)});
-        else if (RawName(ra) != RawName(rb))
+            out.push_back(
+                {n, "name", QuoteText(x.Name), QuoteText(y.Name), text(x.Name), text(y.Name)});
+        else if (RawName(ra) != RawName(rb)) {
             // Only the blanks around the name differ; show all ten bytes.
-            out.push_back({n, "name bytes", QuoteText(Latin1ToUtf8(RawName(ra))),
-                           QuoteText(Latin1ToUtf8(RawName(rb)))});
+            const std::string from = Latin1ToUtf8(RawName(ra)), to = Latin1ToUtf8(RawName(rb));
+            out.push_back({n, "name bytes", QuoteText(from), QuoteText(to), text(from), text(to)});
+        }
         if (ra[ReservedOffset] != rb[ReservedOffset])
-            out.push_back({n, "byte 11", HexByte(ra[ReservedOffset]), HexByte(rb[ReservedOffset])});
+            out.push_back({n, "byte 11", HexByte(ra[ReservedOffset]), HexByte(rb[ReservedOffset]),
+                           number(ra[ReservedOffset]), number(rb[ReservedOffset])});
         if (x.Cook != y.Cook)
-            out.push_back({n, "cook", TimeShown(x.Cook), TimeShown(y.Cook)});
+            out.push_back(
+                {n, "cook", TimeShown(x.Cook), TimeShown(y.Cook), text(x.Cook), text(y.Cook)});
         if (x.Duty != y.Duty)
-            out.push_back({n, "shake", x.Duty, y.Duty});
+            out.push_back({n, "shake", x.Duty, y.Duty, text(x.Duty), text(y.Duty)});
         if (x.Hold != y.Hold)
-            out.push_back({n, "hold", x.Hold, y.Hold});
+            out.push_back({n, "hold", x.Hold, y.Hold, text(x.Hold), text(y.Hold)});
         if (x.Comp != y.Comp)
-            out.push_back({n, "compensation", std::to_string(x.Comp), std::to_string(y.Comp)});
+            out.push_back({n, "compensation", std::to_string(x.Comp), std::to_string(y.Comp),
+                           number(x.Comp), number(y.Comp)});
         // A checksum follows from the other bytes; it is news only when one is wrong.
         if (ra[ChecksumOffset] != rb[ChecksumOffset] &&
             (!ChecksumMatches(ra) || !ChecksumMatches(rb)))
-            out.push_back({n, "checksum", ChecksumShown(ra), ChecksumShown(rb)});
+            out.push_back({n, "checksum", ChecksumShown(ra), ChecksumShown(rb),
+                           number(ra[ChecksumOffset]), number(rb[ChecksumOffset])});
     }
     if (a[ReservedByteIndex] != b[ReservedByteIndex])
-        out.push_back(
-            {0, "reserved byte 190", HexByte(a[ReservedByteIndex]), HexByte(b[ReservedByteIndex])});
+        out.push_back({0, "reserved byte 190", HexByte(a[ReservedByteIndex]),
+                       HexByte(b[ReservedByteIndex]), a[ReservedByteIndex], b[ReservedByteIndex]});
     return out;
 }
 

@@ -6,6 +6,8 @@
 
 #include "MenuItem.h"
 
+#include <QJsonValue>
+
 #include <span>
 #include <string>
 #include <vector>
@@ -13,7 +15,10 @@
 struct MenuDifference {
     int item = 0; // 1 to 10, or 0 for the file as a whole
     std::string field;
-    std::string from, to;
+    std::string from, to; // as a person reads them: names quoted, bytes in hex
+    // As scripts read them: names and times as strings ("m:ss", a zero cook
+    // time ""), the compensation and bytes as numbers.
+    QJsonValue fromValue, toValue;
 };
 
 // Empty exactly when the two images are the same byte for byte.

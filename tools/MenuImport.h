@@ -31,6 +31,7 @@ struct ImportedMenu {
     // One line each, naming the input, the line (CSV) or item (JSON), the
     // field and the value.
     std::vector<std::string> errors;
+    std::size_t rawTaken = 0; // how many of them are about values --raw takes
 };
 
 // `input` is the name the messages give the input.

@@ -2,8 +2,6 @@
 
 #include "Text.h"
 
-#include <algorithm>
-
 namespace {
 
 std::string Escaped(std::string_view utf8, bool quoted)
@@ -42,15 +40,14 @@ std::string ChecksumMismatch(ConstRecordBytes record)
     return HexByte(record[ChecksumOffset]) + ", expected " + HexByte(RecordChecksum(record));
 }
 
-std::string SizeMismatch(std::int64_t size)
+std::string Counted(std::int64_t count, std::string_view noun)
 {
-    return std::to_string(size) + (size == 1 ? " byte" : " bytes") + ", expected " +
-           std::to_string(FileDataSize);
+    return std::to_string(count) + " " + std::string(noun) + (count == 1 ? "" : "s");
 }
 
-int WholeRecords(std::span<const std::uint8_t> head)
+std::string SizeMismatch(std::int64_t size)
 {
-    return std::min<int>(MenuItemCount, static_cast<int>(head.size()) / RecordSize);
+    return Counted(size, "byte") + ", expected " + std::to_string(FileDataSize);
 }
 
 std::string EscapeControls(std::string_view utf8)

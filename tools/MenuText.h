@@ -5,7 +5,6 @@
 #include "MenuFileFormat.h"
 
 #include <cstdint>
-#include <span>
 #include <string>
 #include <string_view>
 
@@ -14,11 +13,11 @@ std::string HexByte(std::uint8_t b);
 
 // "0x12, expected 0x91": the checksum a record holds and the one it should.
 std::string ChecksumMismatch(ConstRecordBytes record);
+// "1 file", "2 files": `count` and the noun, with an s unless it is one.
+std::string Counted(std::int64_t count, std::string_view noun);
+
 // "190 bytes, expected 191": the length a file has and the one a menu has.
 std::string SizeMismatch(std::int64_t size);
-
-// The records of `head` that are whole, at most ten.
-int WholeRecords(std::span<const std::uint8_t> head);
 
 // `utf8` with control characters (0-31, 127-159) and invalid bytes written as
 // \xHH, backslashes doubled, so that a terminal shows what is there.

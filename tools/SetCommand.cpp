@@ -4,7 +4,6 @@
 #include "ImportRules.h"
 #include "MenuDiff.h"
 #include "MenuFileFormat.h"
-#include "MenuFiles.h"
 
 #include <algorithm>
 #include <vector>
@@ -34,12 +33,11 @@ int Run(CommandLine& cl, const QStringList& args, Console& c)
     const QCommandLineOption shake("shake", "The shake time.", "m:ss");
     const QCommandLineOption hold("hold", "The hold time.", "m:ss");
     const QCommandLineOption comp("comp", "The compensation, 0 or 1.", "0|1");
-    const QCommandLineOption recursive({"r", "recursive"}, "Walk the subfolders of each folder.");
     const QCommandLineOption raw("raw", "Take anything a menu file can hold, as import --raw.");
-    cl.parser.addOptions({item, name, cook, shake, hold, comp, recursive, raw});
+    cl.parser.addOptions({item, name, cook, shake, hold, comp, raw});
     int status = ExitOk;
-    const std::optional<QStringList> given = cl.ParseFiles(args, c, status);
-    if (!given)
+    const std::optional<QStringList> files = cl.ParseMenuFiles(args, c, status);
+    if (!files)
         return status;
     bool number = false;
     ItemEdit edit;
@@ -60,21 +58,20 @@ int Run(CommandLine& cl, const QStringList& args, Console& c)
     if (cl.parser.isSet(raw))
         edit.rules = ImportRules::Raw;
 
-    // Every file is judged before any is written, so that a refused value
-    // leaves the whole fleet as it was.
+    // Every file is judged before any is written, so that a refused value or
+    // a file that cannot be read leaves the whole fleet as it was.
     std::vector<Planned> plan;
-    bool refused = false;
-    for (const QString& path :
-         MenuFilesOf(cl.parser.positionalArguments(), cl.parser.isSet(recursive))) {
+    bool refused = false, unreadable = false, rawTakesAll = true;
+    for (const QString& path : *files) {
         Planned p;
         p.path = path;
-        const MenuFileBytes bytes = ReadMenuBytes(path);
-        if (!bytes.ok || bytes.size != FileDataSize) {
+        const MenuRead read = ReadMenu(path);
+        if (!read.image) {
             p.step = Planned::Step::Unreadable;
-            p.reason = bytes.ok ? std::to_string(bytes.size) + " bytes, a menu file has 191"
-                                : ToStd(bytes.error);
+            p.reason = read.reason;
+            unreadable = true;
         } else {
-            std::copy(bytes.head.begin(), bytes.head.end(), p.before.begin());
+            p.before = *read.image;
             const EditedMenu edited = ApplyItemEdit(p.before, edit);
             p.after = edited.image;
             if (!edited.errors.empty()) {
@@ -83,31 +80,30 @@ int Run(CommandLine& cl, const QStringList& args, Console& c)
                 for (std::size_t i = 1; i < edited.errors.size(); ++i)
                     p.reason += "; " + edited.errors[i];
                 refused = true;
+                rawTakesAll = rawTakesAll && edited.rawTaken == edited.errors.size();
             } else if (edited.changed) {
                 p.step = Planned::Step::Write;
             }
         }
         plan.push_back(std::move(p));
     }
-    if (plan.empty())
-        return cl.Usage(c, "no menu files (*.tmr) in the folders given");
 
-    bool trouble = false;
+    const bool writeNone = refused || unreadable;
+    bool trouble = unreadable;
     for (const Planned& p : plan) {
         const std::string file = ToStd(p.path) + ": ";
         switch (p.step) {
         case Planned::Step::Unreadable:
             c.out << file << "not read: " << p.reason << "\n";
-            trouble = true;
             break;
         case Planned::Step::Refused:
             c.out << file << "refused: " << p.reason << "\n";
             break;
         case Planned::Step::Keep:
-            c.out << file << (refused ? "left alone" : "unchanged") << "\n";
+            c.out << file << (writeNone ? "left alone" : "unchanged") << "\n";
             break;
         case Planned::Step::Write:
-            if (refused) {
+            if (writeNone) {
                 c.out << file << "left alone\n";
                 break;
             }
@@ -120,8 +116,11 @@ int Run(CommandLine& cl, const QStringList& args, Console& c)
             break;
         }
     }
-    if (refused)
-        c.out << "nothing written: a value was refused\n";
+    if (writeNone)
+        c.out << "nothing written: "
+              << (refused ? "a value was refused" : "a file could not be read") << "\n";
+    if (refused && rawTakesAll)
+        c.out << RawTakesAll << "\n";
     return trouble ? ExitTrouble : refused ? ExitFound : ExitOk;
 }
 
@@ -135,12 +134,15 @@ const Command SetCommand = {
     "its subfolders), by the editor's own entry rules, the checks of import: the item must be "
     "what the editor would store. Fields not given keep what each file holds; an empty slot "
     "starts as the editor shows one and needs a --name.\n"
-    "Every file is judged before any is written: a value refused for one file changes no file "
-    "at all. Each file is written in one step and only the item's record changes. One line "
-    "per file: changed (and how), unchanged, refused (and why), not read or not written.",
+    "Every file is judged before any is written: a value refused for one file, or a file that "
+    "cannot be read as a menu, changes no file at all. Each file is written in one step and "
+    "only the item's record changes. One line per file: changed (and how), unchanged, refused "
+    "(and why), not read (and why), not written (and why), or left alone when a refusal or a "
+    "file not read keeps every file as it was.",
     "  0  every file was changed or already right\n"
     "  1  a value was refused; no file was written\n"
-    "  2  a usage error, or a file that could not be read or written\n",
+    "  2  a usage error, a file that could not be read (no file was written), or one that\n"
+    "     could not be written\n",
     Run};
 
 EditedMenu ApplyItemEdit(const MenuImage& image, const ItemEdit& edit)
@@ -164,7 +166,7 @@ EditedMenu ApplyItemEdit(const MenuImage& image, const ItemEdit& edit)
     raw.shake = Value::Text(edit.shake.value_or(before.Duty));
     raw.hold = Value::Text(edit.hold.value_or(before.Hold));
     raw.comp = Value::Text(edit.comp.value_or(std::to_string(before.Comp)));
-    Errors errors(result.errors, where);
+    Errors errors(result.errors, result.rawTaken, where);
     MenuItem after = CheckItem(raw, edit.rules, errors);
     if (nameGiven && edit.name->empty())
         errors.Add("name", "\"\"", "is empty; the editor stores no item without a name");

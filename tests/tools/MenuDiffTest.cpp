@@ -76,8 +76,8 @@ TEST(DiffMenus, EmptyExactlyWhenEveryByteIsTheSame)
 
 TEST(FormatDifference, ColoursOnlyTheValues)
 {
-    EXPECT_EQ(FormatDifference({3, "cook", "3:05", "3:10"}, true),
+    EXPECT_EQ(FormatDifference({3, "cook", "3:05", "3:10", {}, {}}, true),
               "item 3 cook: \033[31m3:05\033[0m -> \033[32m3:10\033[0m");
-    EXPECT_EQ(FormatDifference({0, "reserved byte 190", "0x00", "0x01"}, false),
+    EXPECT_EQ(FormatDifference({0, "reserved byte 190", "0x00", "0x01", {}, {}}, false),
               "reserved byte 190: 0x00 -> 0x01");
 }

@@ -12,14 +12,22 @@ namespace {
 
 using Errors = std::vector<std::string>;
 
+// The errors, the last marked " [--raw]" when --raw would take every value refused.
+Errors Marked(ImportedMenu menu)
+{
+    if (!menu.errors.empty() && menu.rawTaken == menu.errors.size())
+        menu.errors.back() += " [--raw]";
+    return menu.errors;
+}
+
 Errors JsonErrors(const std::string& text, ImportRules rules = ImportRules::Editor)
 {
-    return ParseMenuJson(QByteArray::fromStdString(text), "m.json", rules).errors;
+    return Marked(ParseMenuJson(QByteArray::fromStdString(text), "m.json", rules));
 }
 
 Errors CsvErrors(const std::string& text, ImportRules rules = ImportRules::Editor)
 {
-    return ParseMenuCsv(QByteArray::fromStdString(text), "m.csv", rules).errors;
+    return Marked(ParseMenuCsv(QByteArray::fromStdString(text), "m.csv", rules));
 }
 
 // One JSON item with the given fields, the others as a sound item has them.
@@ -187,7 +195,8 @@ TEST(ImportJson, EveryErrorNamesInputItemFieldAndValue)
         ImportRules rules = ImportRules::Editor;
     };
     const std::string editorName =
-        ", which the editor does not take (codes 32 to 95, small letters become capitals)";
+        ", which the editor does not take (it takes capital letters, digits, spaces and "
+        "punctuation; small letters become capitals)";
     const std::string editorTime = " is not a time the editor takes (m:ss or mm:ss, 0:00 to 99:59)";
     const std::string rawTime = " is not a time from 0:00 to 1092:15 (m:ss)";
     const std::vector<Case> cases = {
@@ -222,9 +231,9 @@ TEST(ImportJson, EveryErrorNamesInputItemFieldAndValue)
         {JsonItem(R"("name": "ABCDEFGHIJK", "cook": "1:00")"),
          {"m.json: item 1: name: \"ABCDEFGHIJK\" has 11 characters, at most 10"}},
         {JsonItem(R"("name": "A{", "cook": "1:00")"),
-         {"m.json: item 1: name: \"A{\" has \"{\"" + editorName + "; --raw accepts it"}},
+         {"m.json: item 1: name: \"A{\" has \"{\"" + editorName + " [--raw]"}},
         {JsonItem(R"("name": "A\u0000", "cook": "1:00")"),
-         {"m.json: item 1: name: \"A\\x00\" has \"\\x00\"" + editorName + "; --raw accepts it"}},
+         {"m.json: item 1: name: \"A\\x00\" has \"\\x00\"" + editorName + " [--raw]"}},
         {JsonItem(R"("name": "€", "cook": "1:00")"),
          {"m.json: item 1: name: \"€\" has \"€\"" + editorName}},
         {JsonItem(R"("name": "A€")"),
@@ -236,7 +245,7 @@ TEST(ImportJson, EveryErrorNamesInputItemFieldAndValue)
         {JsonItem(R"("name": "A", "cook": "3:75")"),
          {"m.json: item 1: cook: \"3:75\"" + editorTime}},
         {JsonItem(R"("name": "A", "cook": "100:00")"),
-         {"m.json: item 1: cook: \"100:00\"" + editorTime + "; --raw accepts it"}},
+         {"m.json: item 1: cook: \"100:00\"" + editorTime + " [--raw]"}},
         {JsonItem(R"("name": "A", "cook": "1:00", "shake": "1:5")"),
          {"m.json: item 1: shake: \"1:5\"" + editorTime}},
         {JsonItem(R"("name": "A", "cook": "1:00", "hold": "-1:30")"),
@@ -251,11 +260,11 @@ TEST(ImportJson, EveryErrorNamesInputItemFieldAndValue)
           "m.json: item 1: hold: \"1:00:00\"" + rawTime},
          ImportRules::Raw},
         {JsonItem(R"("name": "A", "cook": "0:30", "shake": "1:00")"),
-         {"m.json: item 1: shake: \"1:00\" is longer than cook \"0:30\"; --raw accepts it"}},
+         {"m.json: item 1: shake: \"1:00\" is longer than cook \"0:30\" [--raw]"}},
         {JsonItem(R"("name": "A", "shake": "0:01")"),
-         {"m.json: item 1: shake: \"0:01\" is longer than cook \"\"; --raw accepts it"}},
+         {"m.json: item 1: shake: \"0:01\" is longer than cook \"\" [--raw]"}},
         {JsonItem(R"("name": "A", "cook": "1:00", "compensation": 2)"),
-         {"m.json: item 1: compensation: 2 is not 0 or 1; --raw accepts it"}},
+         {"m.json: item 1: compensation: 2 is not 0 or 1 [--raw]"}},
         {JsonItem(R"("name": "A", "cook": "1:00", "compensation": 0.5)"),
          {"m.json: item 1: compensation: 0.5 is not 0 or 1"}},
         {JsonItem(R"("name": "A", "compensation": 256)"),
@@ -350,13 +359,14 @@ TEST(ImportCsv, EveryErrorNamesInputLineFieldAndValue)
          {"m.csv: line 2: a quote inside a field that does not start with one"}},
         {Header + "1,\xE9,1:00,,,\r\n", {"m.csv: line 2: name: \"\\xE9\" is not valid UTF-8"}},
         {Header + "1,fries~,1:00,,,\r\n",
-         {"m.csv: line 2: name: \"fries~\" has \"~\", which the editor does not take (codes 32 to "
-          "95, small letters become capitals); --raw accepts it"}},
+         {"m.csv: line 2: name: \"fries~\" has \"~\", which the editor does not take (it takes "
+          "capital letters, digits, spaces and punctuation; small letters become capitals) "
+          "[--raw]"}},
         {Header + "2,A,9:99,0:00,0:00,1\r\n",
          {"m.csv: line 2: cook: \"9:99\" is not a time the editor takes (m:ss or mm:ss, 0:00 to "
           "99:59)"}},
         {Header + "2,A,1:00,2:00,0:00,1\r\n",
-         {"m.csv: line 2: shake: \"2:00\" is longer than cook \"1:00\"; --raw accepts it"}},
+         {"m.csv: line 2: shake: \"2:00\" is longer than cook \"1:00\" [--raw]"}},
         {Header + "2,A,1:00,0:00,0:00,yes\r\n",
          {"m.csv: line 2: compensation: \"yes\" is not 0 or 1"}},
         {Header + "2,A,1:00,0:00,0:00, 1\r\n",

@@ -103,14 +103,19 @@ TEST_F(SetCommand, OneSetOverTheTreeChangesItemThreeInEveryMenuAndNothingElse)
 
 TEST_F(SetCommand, ARefusedValueLeavesEveryFileByteForByte)
 {
-    // A shake of 3:30 is longer than the cook time of some menus only.
-    for (const QStringList& change : {QStringList{"--shake", "3:30"},
-                                      {"--cook", "1:60"},
-                                      {"--comp", "2"},
-                                      {"--name", "12345678901"}}) {
+    // A shake of 3:30 is longer than the cook time of some menus only. --raw
+    // takes it, and a compensation of 2, and says so once.
+    for (const auto& [change, rawTakes] : {std::pair{QStringList{"--shake", "3:30"}, true},
+                                           {{"--cook", "1:60"}, false},
+                                           {{"--comp", "2"}, true},
+                                           {{"--name", "12345678901"}, false}}) {
         const Result r = Tmr(QStringList{"set", "-r", dir.path(), "--item", "3"} + change);
         EXPECT_EQ(r.status, ExitFound) << change.join(' ').toStdString();
         EXPECT_NE(r.out.find("refused: item 3"), std::string::npos) << r.out;
+        const auto raw = r.out.find("--raw accepts");
+        EXPECT_EQ(raw == std::string::npos ? "" : r.out.substr(raw),
+                  rawTakes ? "--raw accepts every value refused\n" : "")
+            << r.out;
         for (const auto& [path, old] : before)
             ASSERT_EQ(Contents(path), Bytes(old)) << path.toStdString();
     }

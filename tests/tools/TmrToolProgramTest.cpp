@@ -93,7 +93,7 @@ TEST_F(TmrtoolProgram, ExitCodesOfEachCommand)
     EXPECT_EQ(Tmrtool({"check", Path("GOOD.tmr")}).status, 0);
     EXPECT_EQ(Tmrtool({"check", Path("GOOD.tmr"), Path("SHORT.tmr")}).status, 1);
     EXPECT_EQ(Tmrtool({"check", Path("GOOD.tmr"), Path("MISSING.tmr")}).status, 2);
-    EXPECT_EQ(Tmrtool({"show", Path("SHORT.tmr")}).status, 0);
+    EXPECT_EQ(Tmrtool({"show", Path("SHORT.tmr")}).status, 2);
     EXPECT_EQ(Tmrtool({"show", Path("MISSING.tmr")}).status, 2);
     EXPECT_EQ(Tmrtool({"diff", Path("GOOD.tmr"), Path("GOOD.tmr")}).status, 0);
     EXPECT_EQ(Tmrtool({"diff", Path("GOOD.tmr"), Path("SHORT.tmr")}).status, 2);
