@@ -43,9 +43,21 @@ std::string MenuFolderOf(const Edition& edition, const EnvironmentLookup& enviro
 {
     const FolderRule& rule = edition.MenuFolderRule;
     if (rule.Fixed.empty()) {
+        const std::string separator(1, QDir::separator().toLatin1());
+        std::optional<std::string> profile = environment(rule.Variable);
+        const std::string_view standIn = DriveStandInVariable();
+        if (!profile && !standIn.empty()) {
+            // No profile variable outside Windows: the home folder stands in
+            // for it, as it stands in for the drive, with its documents
+            // folder where there is one. Nothing is created either way.
+            if (const std::optional<std::string> home = environment(standIn); home) {
+                const std::string documents = *home + separator + std::string(rule.Folder);
+                std::error_code ec;
+                return std::filesystem::is_directory(documents, ec) ? documents : *home;
+            }
+        }
         // Joined as they are: an unset variable leaves the folder name alone.
-        return environment(rule.Variable).value_or("") + QDir::separator().toLatin1() +
-               std::string(rule.Folder);
+        return profile.value_or("") + separator + std::string(rule.Folder);
     }
     std::string drive;
     if (const std::string_view standIn = DriveStandInVariable(); !standIn.empty()) {
