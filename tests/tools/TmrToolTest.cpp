@@ -1,6 +1,7 @@
 #include "TmrTool.h"
 
 #include "Commands.h"
+#include "EntryRules.h"
 #include "MenuFixtures.h"
 
 #include <QDir>
@@ -145,6 +146,10 @@ TEST_F(TmrTool, HelpForTheToolAndEachCommand)
     const ToolRun import = Tmr({"import", "--help"});
     for (const char* option : {"--output", "--format", "--force", "--raw"})
         EXPECT_NE(import.out.find(option), std::string::npos) << option;
+    // The help tells the name rule in the words the refusals use.
+    EXPECT_NE(std::regex_replace(import.out, std::regex("\\s+"), " ").find(NameCharactersInWords),
+              std::string::npos)
+        << import.out;
 }
 
 TEST_F(TmrTool, ManualPageHasEveryCommand)
