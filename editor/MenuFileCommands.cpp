@@ -8,12 +8,12 @@
 
 namespace {
 
-void ShowFileError(const QString& text, const QString& reason)
+void ShowFileError(const QString& text, const Failure& failure)
 {
     QMessageBox box(QMessageBox::Critical, QStringLiteral("ERROR"), text, QMessageBox::Ok,
                     AskingWindow());
     // The reason goes below the fixed text, so the operator learns why.
-    box.setInformativeText(reason);
+    box.setInformativeText(ToQString(failure.reason));
     box.exec();
 }
 
@@ -21,16 +21,16 @@ void ShowFileError(const QString& text, const QString& reason)
 
 bool MenuGet(const QString& path)
 {
-    const FileResult result = ReadMenuFile(path, FileData);
-    if (!result.ok)
-        ShowFileError(QStringLiteral("MenuGet : ") + path, result.error);
-    return result.ok;
+    const Result<> read = ReadMenuFile(path, FileData);
+    if (!read)
+        ShowFileError(QStringLiteral("MenuGet : ") + path, read.failure());
+    return read.ok();
 }
 
 bool MenuSave(const QString& path)
 {
-    const FileResult result = WriteMenuFile(path, FileData);
-    if (!result.ok)
-        ShowFileError(QStringLiteral("MenuSave : ") + path, result.error);
-    return result.ok;
+    const Result<> written = WriteMenuFile(path, FileData);
+    if (!written)
+        ShowFileError(QStringLiteral("MenuSave : ") + path, written.failure());
+    return written.ok();
 }

@@ -148,13 +148,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // first 191 bytes.
     MenuImage image;
     image.fill(0xA5);
-    const FileResult got = ReadMenuFile(file.path, image);
+    const Result<> got = ReadMenuFile(file.path, image);
     if (size >= static_cast<std::size_t>(FileDataSize)) {
-        FUZZ_CHECK(got.ok);
+        FUZZ_CHECK(got.ok());
         FUZZ_CHECK(std::equal(image.begin(), image.end(), data));
     } else {
-        FUZZ_CHECK(!got.ok);
-        FUZZ_CHECK(!got.error.isEmpty());
+        FUZZ_CHECK(!got.ok());
+        FUZZ_CHECK(!got.failure().reason.empty());
         FUZZ_CHECK(
             std::all_of(image.begin(), image.end(), [](std::uint8_t b) { return b == 0xA5; }));
     }

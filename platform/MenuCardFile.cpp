@@ -21,15 +21,15 @@ bool CardFormatAvailable(CardFormat format)
     return format != CardFormat::Svg || svg;
 }
 
-CardResult WriteMenuCard(const QString& path, const QString& title, const MenuItems& items,
-                         CardFormat format, CardPage page, int dpi)
+Result<> WriteMenuCard(const QString& path, const QString& title, const MenuItems& items,
+                       CardFormat format, CardPage page, int dpi)
 {
     if (!CardFormatAvailable(format))
-        return {false, "SVG output was not built into this program"};
+        return Failed(QStringLiteral("SVG output was not built into this program"), path);
     const QPageSize size(page == CardPage::Letter ? QPageSize::Letter : QPageSize::A4);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return {false, file.errorString()};
+        return Failed(file.errorString(), path);
 
     bool painted = false;
     switch (format) {
@@ -62,7 +62,7 @@ CardResult WriteMenuCard(const QString& path, const QString& title, const MenuIt
         QImage image(static_cast<int>(std::lround(inches.width() * dpi)),
                      static_cast<int>(std::lround(inches.height() * dpi)), QImage::Format_RGB32);
         if (image.isNull())
-            return {false, QString("a page of %1 dpi is too large").arg(dpi)};
+            return Failed(QString("a page of %1 dpi is too large").arg(dpi), path);
         const int dotsPerMeter = static_cast<int>(std::lround(dpi / 0.0254));
         image.setDotsPerMeterX(dotsPerMeter);
         image.setDotsPerMeterY(dotsPerMeter);
@@ -76,9 +76,9 @@ CardResult WriteMenuCard(const QString& path, const QString& title, const MenuIt
         const QString reason =
             file.error() != QFileDevice::NoError ? file.errorString() : QString("could not draw");
         file.cancelWriting();
-        return {false, reason};
+        return Failed(reason, path);
     }
     if (!file.commit())
-        return {false, file.errorString()};
-    return {true, {}};
+        return Failed(file.errorString(), path);
+    return {};
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "MenuCard.h"
+#include "StringBridge.h"
 
 #include <QString>
 
@@ -15,12 +16,8 @@ inline constexpr int DefaultCardDpi = 150;
 // SVG output exists only where the build had Qt SVG.
 bool CardFormatAvailable(CardFormat format);
 
-struct CardResult {
-    bool ok = false;
-    QString error; // the reason, when !ok
-};
-
-// Writes a one-page card to `path` in one step: a failure leaves whatever was
-// there before. `dpi` counts for PNG only. Needs a QGuiApplication.
-CardResult WriteMenuCard(const QString& path, const QString& title, const MenuItems& items,
-                         CardFormat format, CardPage page, int dpi = DefaultCardDpi);
+// Writes a one-page card to `path` in one step: a failure, with its reason
+// and the path, leaves whatever was there before. `dpi` counts for PNG only.
+// Needs a QGuiApplication.
+Result<> WriteMenuCard(const QString& path, const QString& title, const MenuItems& items,
+                       CardFormat format, CardPage page, int dpi = DefaultCardDpi);

@@ -24,14 +24,10 @@ WriteSteps* activeSteps = &realSteps;
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-FileResult FileFailure(QString reason)
+// A write step's failure, told with the file it failed on.
+Failure On(const QString& path, const Result<>& step)
 {
-    return {false, std::move(reason)};
-}
-
-FileResult FileFailure(const Result<>& step)
-{
-    return FileFailure(ToQString(step.failure().reason));
+    return Failure(step.failure().reason, ToStd(path));
 }
 
 } // namespace
@@ -95,63 +91,55 @@ void SetWriteSteps(WriteSteps* steps)
     activeSteps = steps ? steps : &realSteps;
 }
 
-MenuFileBytes ReadMenuBytes(const QString& path)
+Result<MenuFileBytes> ReadMenuBytes(const QString& path)
 {
-    MenuFileBytes r;
     // Check first: a folder opens for reading on some systems and then reads
     // as nothing, which should say what it is.
     const QFileInfo info(path);
-    if (info.isDir()) {
-        r.error = QStringLiteral("Is a directory");
-        return r;
-    }
+    if (info.isDir())
+        return Failed(QStringLiteral("Is a directory"), path);
     // A pipe would wait for a writer, for ever if none comes, and a device is
     // no menu.
-    if (info.exists() && !info.isFile()) {
-        r.error = QStringLiteral("Not a regular file");
-        return r;
-    }
+    if (info.exists() && !info.isFile())
+        return Failed(QStringLiteral("Not a regular file"), path);
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
-        r.error = file.errorString();
-        return r;
-    }
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return Failed(file.errorString(), path);
+    MenuFileBytes r;
     r.head.resize(FileDataSize);
     qint64 got = 0;
     while (got < FileDataSize) {
         const qint64 n =
             file.read(reinterpret_cast<char*>(r.head.data()) + got, FileDataSize - got);
-        if (n < 0) {
-            r.error = file.errorString();
-            return r;
-        }
+        if (n < 0)
+            return Failed(file.errorString(), path);
         if (n == 0)
             break;
         got += n;
     }
     r.head.resize(static_cast<std::size_t>(got));
     r.size = std::max(file.size(), got);
-    r.ok = true;
     return r;
 }
 
-FileResult ReadMenuFile(const QString& path, std::span<std::uint8_t, FileDataSize> image)
+Result<> ReadMenuFile(const QString& path, std::span<std::uint8_t, FileDataSize> image)
 {
-    const MenuFileBytes r = ReadMenuBytes(path);
-    if (!r.ok)
-        return FileFailure(r.error);
-    if (r.head.size() < static_cast<std::size_t>(FileDataSize))
-        return FileFailure(
-            QStringLiteral("File is %1 bytes, a menu is %2").arg(r.size).arg(FileDataSize));
-    std::copy(r.head.begin(), r.head.end(), image.begin());
-    return {true, {}};
+    const Result<MenuFileBytes> r = ReadMenuBytes(path);
+    if (!r)
+        return r.failure();
+    if (r->head.size() < static_cast<std::size_t>(FileDataSize))
+        return Failure("File is " + std::to_string(r->size) + " bytes, a menu is " +
+                           std::to_string(FileDataSize),
+                       ToStd(path));
+    std::copy(r->head.begin(), r->head.end(), image.begin());
+    return {};
 }
 
-FileResult WriteMenuFile(const QString& path, std::span<const std::uint8_t, FileDataSize> image)
+Result<> WriteMenuFile(const QString& path, std::span<const std::uint8_t, FileDataSize> image)
 {
     const QFileInfo info(path);
     if (info.isDir())
-        return FileFailure(QStringLiteral("Is a directory"));
+        return Failed(QStringLiteral("Is a directory"), path);
 
     QSaveFile file(path);
     // Writing to the target directly, as QSaveFile falls back to when it may
@@ -159,20 +147,20 @@ FileResult WriteMenuFile(const QString& path, std::span<const std::uint8_t, File
     file.setDirectWriteFallback(false);
     WriteSteps& steps = *activeSteps;
     if (const Result<> opened = steps.Open(file); !opened)
-        return FileFailure(opened);
+        return On(path, opened);
     const QByteArray bytes(reinterpret_cast<const char*>(image.data()), FileDataSize);
     Result<> written = steps.Write(file, bytes);
     if (written)
         written = steps.Flush(file);
     if (!written) {
         file.cancelWriting();
-        return FileFailure(written);
+        return On(path, written);
     }
     // Only a committed file may have its folder flushed; a failed commit has
     // removed its temporary file already.
     if (const Result<> committed = steps.Commit(file); !committed)
-        return FileFailure(committed);
+        return On(path, committed);
     if (const Result<> synced = steps.SyncFolder(info.absolutePath()); !synced)
-        return FileFailure(synced);
-    return {true, {}};
+        return On(path, synced);
+    return {};
 }

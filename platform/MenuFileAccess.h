@@ -8,6 +8,7 @@
 // was, and the result is always exactly 191 bytes.
 // Once the new file is in place its folder is flushed too, so the new entry
 // is on the disk (or the stick) when the write reports success.
+// A failure gives the system's reason and the file's path.
 #pragma once
 
 #include "MenuItem.h"
@@ -20,25 +21,18 @@
 #include <span>
 #include <vector>
 
-struct FileResult {
-    bool ok = false;
-    QString error; // the system's reason when !ok
-};
-
 class QSaveFile;
 
 // A file as it is on disk, whatever its length: its first bytes and its size.
 struct MenuFileBytes {
-    bool ok = false;
-    QString error;                  // the system's reason when !ok
     qint64 size = 0;                // the file's length
     std::vector<std::uint8_t> head; // its first bytes, at most FileDataSize
 };
-MenuFileBytes ReadMenuBytes(const QString& path);
+Result<MenuFileBytes> ReadMenuBytes(const QString& path);
 
 // The first 191 bytes of a file that holds at least that many.
-FileResult ReadMenuFile(const QString& path, std::span<std::uint8_t, FileDataSize> image);
-FileResult WriteMenuFile(const QString& path, std::span<const std::uint8_t, FileDataSize> image);
+Result<> ReadMenuFile(const QString& path, std::span<std::uint8_t, FileDataSize> image);
+Result<> WriteMenuFile(const QString& path, std::span<const std::uint8_t, FileDataSize> image);
 
 // The steps of a write, each of which can fail with the system's reason.
 // The real steps act on the QSaveFile; tests put others in their place to

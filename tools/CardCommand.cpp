@@ -70,10 +70,9 @@ int Run(CommandLine& cl, const QStringList& args, Console& c)
     const QCommandLineOption dpi("dpi", "Pixels per inch of a PNG card (the default 150).", "N",
                                  QString::number(DefaultCardDpi));
     cl.parser.addOptions({output, format, title, page, dpi});
-    int status = ExitOk;
-    const auto menu = cl.ParseOne(args, c, "MENU", "A menu file.", status);
+    const auto menu = cl.ParseOne(args, c, "MENU", "A menu file.");
     if (!menu)
-        return status;
+        return cl.status;
     const QString out = cl.parser.value(output);
     if (out.isEmpty())
         return cl.Usage(c, "no -o OUT given");

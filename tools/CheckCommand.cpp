@@ -66,10 +66,9 @@ int Run(CommandLine& cl, const QStringList& args, Console& c)
 {
     const QCommandLineOption json("json", "One JSON object per file: path, size, problems.");
     cl.parser.addOption(json);
-    int status = ExitOk;
-    const std::optional<QStringList> found = cl.ParseMenuFiles(args, c, status);
+    const std::optional<QStringList> found = cl.ParseMenuFiles(args, c);
     if (!found)
-        return status;
+        return cl.status;
     const QStringList& files = *found;
     const bool asJson = cl.parser.isSet(json);
 
@@ -77,23 +76,23 @@ int Run(CommandLine& cl, const QStringList& args, Console& c)
     std::int64_t warnings = 0;
     bool unreadable = false;
     for (const QString& path : files) {
-        const MenuFileBytes bytes = ReadMenuBytes(path);
-        if (!bytes.ok) {
+        const Result<MenuFileBytes> bytes = ReadMenuBytes(path);
+        if (!bytes) {
             if (asJson)
-                PrintJson(c, path, nullptr, {Finding{0, false, ToStd(bytes.error)}});
+                PrintJson(c, path, nullptr, {Finding{0, false, bytes.failure().reason}});
             else
-                FileError(c, path, ToStd(bytes.error));
+                FileError(c, path, bytes.failure().reason);
             unreadable = true;
             ++withProblems;
             continue;
         }
-        const std::vector<Finding> findings = CheckMenuBytes(bytes.head, bytes.size);
+        const std::vector<Finding> findings = CheckMenuBytes(bytes->head, bytes->size);
         const auto warned = std::ranges::count_if(findings, &Finding::warning);
         warnings += warned;
         if (static_cast<std::size_t>(warned) < findings.size())
             ++withProblems;
         if (asJson) {
-            PrintJson(c, path, &bytes, findings);
+            PrintJson(c, path, &*bytes, findings);
             continue;
         }
         const std::string name = ToStd(path);

@@ -62,7 +62,7 @@ std::optional<int> CommandLine::Parse(const QStringList& args, Console& c)
 
 std::optional<QStringList> CommandLine::ParseFileArguments(const QStringList& args, Console& c,
                                                            const QString& name,
-                                                           const QString& description, int& status)
+                                                           const QString& description)
 {
     parser.addPositionalArgument(name, description, name + "...");
     if (const auto done = Parse(args, c)) {
@@ -77,18 +77,16 @@ std::optional<QStringList> CommandLine::ParseFileArguments(const QStringList& ar
     return files;
 }
 
-std::optional<QStringList> CommandLine::ParseFiles(const QStringList& args, Console& c, int& status)
+std::optional<QStringList> CommandLine::ParseFiles(const QStringList& args, Console& c)
 {
-    return ParseFileArguments(args, c, "FILE", "A menu file.", status);
+    return ParseFileArguments(args, c, "FILE", "A menu file.");
 }
 
-std::optional<QStringList> CommandLine::ParseMenuFiles(const QStringList& args, Console& c,
-                                                       int& status)
+std::optional<QStringList> CommandLine::ParseMenuFiles(const QStringList& args, Console& c)
 {
     parser.addOption(recursive);
-    const auto given =
-        ParseFileArguments(args, c, "FILE|FOLDER",
-                           "A menu file, or a folder that stands for its *.tmr files.", status);
+    const auto given = ParseFileArguments(
+        args, c, "FILE|FOLDER", "A menu file, or a folder that stands for its *.tmr files.");
     if (!given)
         return std::nullopt;
     QStringList files = MenuFilesOf(*given, parser.isSet(recursive));
@@ -100,8 +98,7 @@ std::optional<QStringList> CommandLine::ParseMenuFiles(const QStringList& args, 
 }
 
 std::optional<QString> CommandLine::ParseOne(const QStringList& args, Console& c,
-                                             const QString& name, const QString& description,
-                                             int& status)
+                                             const QString& name, const QString& description)
 {
     parser.addPositionalArgument(name, description);
     if (const auto done = Parse(args, c)) {
@@ -124,8 +121,7 @@ int CommandLine::Usage(Console& c, const std::string& problem) const
     return ExitTrouble;
 }
 
-std::optional<MenuFormat> CommandLine::Format(const QCommandLineOption& option, Console& c,
-                                              int& status)
+std::optional<MenuFormat> CommandLine::Format(const QCommandLineOption& option, Console& c)
 {
     const QString value = parser.value(option).toLower();
     if (value == "json")
@@ -147,23 +143,31 @@ int NothingWritten(Console& c, const QString& path, const QString& reason)
     return ExitTrouble;
 }
 
-MenuRead ReadMenu(const QString& path)
+int Written(Console& c, const QString& path, const Result<>& written)
 {
-    const MenuFileBytes bytes = ReadMenuBytes(path);
-    if (!bytes.ok)
-        return {std::nullopt, ToStd(bytes.error)};
-    if (bytes.size != FileDataSize)
-        return {std::nullopt,
-                Counted(bytes.size, "byte") + ", a menu file has " + std::to_string(FileDataSize)};
+    return written ? ExitOk : NothingWritten(c, path, ToQString(written.failure().reason));
+}
+
+Result<MenuImage> ReadMenu(const QString& path)
+{
+    const Result<MenuFileBytes> bytes = ReadMenuBytes(path);
+    if (!bytes)
+        return bytes.failure();
+    if (bytes->size != FileDataSize)
+        return Failure(Counted(bytes->size, "byte") + ", a menu file has " +
+                           std::to_string(FileDataSize),
+                       ToStd(path));
     MenuImage image{};
-    std::copy(bytes.head.begin(), bytes.head.end(), image.begin());
-    return {image, {}};
+    std::copy(bytes->head.begin(), bytes->head.end(), image.begin());
+    return image;
 }
 
 std::optional<MenuImage> ReadWholeMenu(Console& c, const QString& path)
 {
-    MenuRead read = ReadMenu(path);
-    if (!read.image)
-        FileError(c, path, read.reason);
-    return read.image;
+    const Result<MenuImage> read = ReadMenu(path);
+    if (!read) {
+        FileError(c, path, read.failure().reason);
+        return std::nullopt;
+    }
+    return *read;
 }

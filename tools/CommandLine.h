@@ -25,28 +25,30 @@ public:
     std::optional<int> Parse(const QStringList& args, Console& c);
 
     // For the commands that take FILE...: Parse, then the files; nullopt
-    // with `status` set after the help, or when no file was given.
-    std::optional<QStringList> ParseFiles(const QStringList& args, Console& c, int& status);
+    // after the help, or when no file was given.
+    std::optional<QStringList> ParseFiles(const QStringList& args, Console& c);
     // For the commands that take FILE|FOLDER... and -r: ParseFiles, then the
     // menu files they name; a usage error when the folders hold none.
-    std::optional<QStringList> ParseMenuFiles(const QStringList& args, Console& c, int& status);
+    std::optional<QStringList> ParseMenuFiles(const QStringList& args, Console& c);
 
     // For the commands that take exactly one NAME: Parse, then that argument;
-    // nullopt with `status` set after the help or a usage error.
+    // nullopt after the help or a usage error.
     std::optional<QString> ParseOne(const QStringList& args, Console& c, const QString& name,
-                                    const QString& description, int& status);
+                                    const QString& description);
 
     int Usage(Console& c, const std::string& problem) const;
 
     // The --format value, or nullopt after a usage error.
-    std::optional<MenuFormat> Format(const QCommandLineOption& option, Console& c, int& status);
+    std::optional<MenuFormat> Format(const QCommandLineOption& option, Console& c);
 
     QCommandLineParser parser;
+    // The command's exit status once a ParseFiles, ParseMenuFiles, ParseOne
+    // or Format above gave nullopt: ExitOk after the help, else ExitTrouble.
+    int status = ExitOk;
 
 private:
     std::optional<QStringList> ParseFileArguments(const QStringList& args, Console& c,
-                                                  const QString& name, const QString& description,
-                                                  int& status);
+                                                  const QString& name, const QString& description);
 
     const Command& command;
     QCommandLineOption help{{"h", "help"}, "Show this help and exit."};
@@ -59,19 +61,12 @@ void FileError(Console& c, const QString& path, const std::string& reason);
 int NothingWritten(Console& c, const QString& path, const QString& reason);
 // ExitOk when `written` (a file's or a card's result) went well; else as
 // NothingWritten.
-template <typename Result> int Written(Console& c, const QString& path, const Result& written)
-{
-    return written.ok ? ExitOk : NothingWritten(c, path, written.error);
-}
+int Written(Console& c, const QString& path, const Result<>& written);
 
 // The one way every command reads a menu file: all of its 191 bytes, or why
 // not, the system's reason or "N bytes, a menu file has 191". A file of
 // another length is no menu, and no command takes it for one.
-struct MenuRead {
-    std::optional<MenuImage> image; // nullopt when not read
-    std::string reason;             // why not
-};
-MenuRead ReadMenu(const QString& path);
+Result<MenuImage> ReadMenu(const QString& path);
 
 // ReadMenu, telling the reason as FileError does.
 std::optional<MenuImage> ReadWholeMenu(Console& c, const QString& path);

@@ -26,13 +26,12 @@ int Run(CommandLine& cl, const QStringList& args, Console& c)
     const QCommandLineOption format({"f", "format"}, "json (the default) or csv.", "FORMAT",
                                     "json");
     cl.parser.addOption(format);
-    int status = ExitOk;
-    const auto file = cl.ParseOne(args, c, "FILE", "A menu file.", status);
+    const auto file = cl.ParseOne(args, c, "FILE", "A menu file.");
     if (!file)
-        return status;
-    const auto as = cl.Format(format, c, status);
+        return cl.status;
+    const auto as = cl.Format(format, c);
     if (!as)
-        return status;
+        return cl.status;
 
     const std::optional<MenuImage> image = ReadWholeMenu(c, *file);
     if (!image)

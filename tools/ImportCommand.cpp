@@ -41,16 +41,14 @@ int Run(CommandLine& cl, const QStringList& args, Console& c)
         "raw", "Take anything a menu file can hold: names of up to 10 Latin-1 characters, "
                "times 0:00 to 1092:15, compensation 0 to 255.");
     cl.parser.addOptions({output, format, force, raw});
-    int status = ExitOk;
-    const auto input =
-        cl.ParseOne(args, c, "INPUT", "JSON or CSV, or - for standard input.", status);
+    const auto input = cl.ParseOne(args, c, "INPUT", "JSON or CSV, or - for standard input.");
     if (!input)
-        return status;
+        return cl.status;
     if (!cl.parser.isSet(output) || cl.parser.value(output).isEmpty())
         return cl.Usage(c, "no -o OUT given");
     std::optional<MenuFormat> chosen;
-    if (cl.parser.isSet(format) && !(chosen = cl.Format(format, c, status)))
-        return status;
+    if (cl.parser.isSet(format) && !(chosen = cl.Format(format, c)))
+        return cl.status;
 
     const QString inputPath = *input;
     const QString outPath = cl.parser.value(output);

@@ -35,10 +35,9 @@ int Run(CommandLine& cl, const QStringList& args, Console& c)
     const QCommandLineOption comp("comp", "The compensation, 0 or 1.", "0|1");
     const QCommandLineOption raw("raw", "Take anything a menu file can hold, as import --raw.");
     cl.parser.addOptions({item, name, cook, shake, hold, comp, raw});
-    int status = ExitOk;
-    const std::optional<QStringList> files = cl.ParseMenuFiles(args, c, status);
+    const std::optional<QStringList> files = cl.ParseMenuFiles(args, c);
     if (!files)
-        return status;
+        return cl.status;
     bool number = false;
     ItemEdit edit;
     edit.item = cl.parser.value(item).toInt(&number);
@@ -65,13 +64,13 @@ int Run(CommandLine& cl, const QStringList& args, Console& c)
     for (const QString& path : *files) {
         Planned p;
         p.path = path;
-        const MenuRead read = ReadMenu(path);
-        if (!read.image) {
+        const Result<MenuImage> read = ReadMenu(path);
+        if (!read) {
             p.step = Planned::Step::Unreadable;
-            p.reason = read.reason;
+            p.reason = read.failure().reason;
             unreadable = true;
         } else {
-            p.before = *read.image;
+            p.before = *read;
             const EditedMenu edited = ApplyItemEdit(p.before, edit);
             p.after = edited.image;
             if (!edited.errors.empty()) {
@@ -107,8 +106,8 @@ int Run(CommandLine& cl, const QStringList& args, Console& c)
                 c.out << file << "left alone\n";
                 break;
             }
-            if (const FileResult w = WriteMenuFile(p.path, p.after); !w.ok) {
-                c.out << file << "not written: " << ToStd(w.error) << "; left as it was\n";
+            if (const Result<> w = WriteMenuFile(p.path, p.after); !w) {
+                c.out << file << "not written: " << w.failure().reason << "; left as it was\n";
                 trouble = true;
             } else {
                 c.out << file << "changed: " << Changes(p.before, p.after) << "\n";

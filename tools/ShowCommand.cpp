@@ -25,11 +25,11 @@ std::string Pad(const std::string& text, std::size_t width, bool right)
 
 int Run(CommandLine& cl, const QStringList& args, Console& c)
 {
-    int status = ExitOk;
-    const std::optional<QStringList> files = cl.ParseFiles(args, c, status);
+    const std::optional<QStringList> files = cl.ParseFiles(args, c);
     if (!files)
-        return status;
+        return cl.status;
 
+    int status = ExitOk;
     bool first = true;
     for (const QString& path : *files) {
         const std::optional<MenuImage> image = ReadWholeMenu(c, path);

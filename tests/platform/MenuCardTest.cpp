@@ -37,9 +37,9 @@ TEST_F(MenuCard, PdfReadsBackEveryItemInButtonOrder)
     if (QStandardPaths::findExecutable("pdftotext").isEmpty())
         GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
     const MenuItems items = SampleMenu();
-    const CardResult r =
+    const Result<> r =
         WriteMenuCard(Path("card.pdf"), "Store 12", items, CardFormat::Pdf, CardPage::A4);
-    ASSERT_TRUE(r.ok) << r.error.toStdString();
+    ASSERT_TRUE(r.ok()) << r.failure().reason;
 
     const QString text = testing_support::PdfText(Path("card.pdf"), {"-layout"});
     ASSERT_TRUE(text.contains("Store 12")) << text.toStdString();
@@ -73,7 +73,7 @@ TEST_F(MenuCard, TenWideLettersStayInsideTheNameCell)
         GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
     ASSERT_TRUE(
         WriteMenuCard(Path("wide.pdf"), "Wide", SampleMenu(), CardFormat::Pdf, CardPage::Letter)
-            .ok);
+            .ok());
     const QString boxes = testing_support::PdfText(Path("wide.pdf"), {"-bbox"});
     const QRegularExpression word(
         "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\"[^>]*>([^<]*)</word>");
@@ -106,7 +106,8 @@ TEST_F(MenuCard, PngHasThePixelsOfItsPageAtTheDpiAsked)
     for (const Case c :
          {Case{CardPage::A4, 100, {827, 1169}}, Case{CardPage::Letter, 200, {1700, 2200}}}) {
         ASSERT_TRUE(
-            WriteMenuCard(Path("card.png"), "T", SampleMenu(), CardFormat::Png, c.page, c.dpi).ok);
+            WriteMenuCard(Path("card.png"), "T", SampleMenu(), CardFormat::Png, c.page, c.dpi)
+                .ok());
         const QImage image(Path("card.png"));
         EXPECT_EQ(image.size(), c.pixels);
         EXPECT_NEAR(image.dotsPerMeterX() * 0.0254, c.dpi, 0.5);
@@ -122,12 +123,12 @@ TEST_F(MenuCard, SvgCarriesTheNamesAndAFailedWriteKeepsTheOldFile)
 {
     if (CardFormatAvailable(CardFormat::Svg)) {
         ASSERT_TRUE(
-            WriteMenuCard(Path("card.svg"), "T", SampleMenu(), CardFormat::Svg, CardPage::A4).ok);
+            WriteMenuCard(Path("card.svg"), "T", SampleMenu(), CardFormat::Svg, CardPage::A4).ok());
         const QString text = QString::fromUtf8(testing_support::Contents(Path("card.svg")));
         EXPECT_TRUE(text.contains("<svg") && text.contains("FRIES") && text.contains("1092:15"));
     }
-    const CardResult r =
+    const Result<> r =
         WriteMenuCard(Path("missing/card.pdf"), "T", SampleMenu(), CardFormat::Pdf, CardPage::A4);
-    EXPECT_FALSE(r.ok);
-    EXPECT_FALSE(r.error.isEmpty());
+    EXPECT_FALSE(r.ok());
+    EXPECT_FALSE(r.failure().reason.empty());
 }

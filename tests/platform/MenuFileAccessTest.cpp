@@ -60,10 +60,10 @@ protected:
 TEST_F(MenuFileAccess, SaveCreatesExactly191BytesAndReadsThemBack)
 {
     const QString path = Path("MENU0001.tmr");
-    ASSERT_TRUE(WriteMenuFile(path, sample).ok);
+    ASSERT_TRUE(WriteMenuFile(path, sample).ok());
     EXPECT_EQ(Contents(path), SampleBytes());
     MenuImage back{};
-    ASSERT_TRUE(ReadMenuFile(path, back).ok);
+    ASSERT_TRUE(ReadMenuFile(path, back).ok());
     EXPECT_EQ(back, sample);
 }
 
@@ -71,9 +71,9 @@ TEST_F(MenuFileAccess, SavingTwiceGivesIdenticalFilesAndALongerFileIsReplacedWho
 {
     const QString path = Path("MENU0001.tmr");
     Put(path, QByteArray(4000, 'x'));
-    ASSERT_TRUE(WriteMenuFile(path, sample).ok);
+    ASSERT_TRUE(WriteMenuFile(path, sample).ok());
     const QByteArray first = Contents(path);
-    ASSERT_TRUE(WriteMenuFile(path, sample).ok);
+    ASSERT_TRUE(WriteMenuFile(path, sample).ok());
     EXPECT_EQ(Contents(path), first);
     EXPECT_EQ(first.size(), FileDataSize);
 }
@@ -89,18 +89,18 @@ TEST_F(MenuFileAccess, FilesOfEverySizeReadAsTheirFirst191Bytes)
         QByteArray bytes = SampleBytes().left(size);
         bytes.append(QByteArray(std::max(0, size - FileDataSize), '\x7F'));
         Put(path, bytes);
-        const MenuFileBytes r = ReadMenuBytes(path);
-        ASSERT_TRUE(r.ok) << r.error.toStdString();
-        EXPECT_EQ(r.size, size);
-        EXPECT_EQ(AsBytes(r.head), SampleBytes().left(size));
+        const Result<MenuFileBytes> r = ReadMenuBytes(path);
+        ASSERT_TRUE(r.ok()) << r.failure().reason;
+        EXPECT_EQ(r->size, size);
+        EXPECT_EQ(AsBytes(r->head), SampleBytes().left(size));
 
         MenuImage image = untouched;
-        const FileResult read = ReadMenuFile(path, image);
-        EXPECT_EQ(read.ok, size >= FileDataSize);
-        EXPECT_TRUE(read.ok || !read.error.isEmpty()) << "a failure says why";
-        EXPECT_EQ(image, read.ok ? sample : untouched);
+        const Result<> read = ReadMenuFile(path, image);
+        EXPECT_EQ(read.ok(), size >= FileDataSize);
+        EXPECT_TRUE(read.ok() || !read.failure().reason.empty()) << "a failure says why";
+        EXPECT_EQ(image, read.ok() ? sample : untouched);
     }
-    EXPECT_FALSE(ReadMenuFile(Path("missing.tmr"), untouched).ok);
+    EXPECT_FALSE(ReadMenuFile(Path("missing.tmr"), untouched).ok());
     ExpectUntouched();
     // Reading never creates the file it was asked for.
     EXPECT_FALSE(QFile::exists(Path("missing.tmr")));
@@ -108,24 +108,24 @@ TEST_F(MenuFileAccess, FilesOfEverySizeReadAsTheirFirst191Bytes)
 
 TEST_F(MenuFileAccess, MissingFilesAndFoldersGiveTheSystemsReason)
 {
-    const MenuFileBytes missing = ReadMenuBytes(Path("MENU0001.tmr"));
-    EXPECT_FALSE(missing.ok);
-    EXPECT_EQ(missing.error, "No such file or directory");
+    const Result<MenuFileBytes> missing = ReadMenuBytes(Path("MENU0001.tmr"));
+    EXPECT_FALSE(missing.ok());
+    EXPECT_EQ(missing.failure().reason, "No such file or directory");
     EXPECT_FALSE(QFile::exists(Path("MENU0001.tmr")));
 
     ASSERT_TRUE(QDir(dir.path()).mkdir("MENU0002.tmr"));
-    const MenuFileBytes folder = ReadMenuBytes(Path("MENU0002.tmr"));
-    EXPECT_FALSE(folder.ok);
-    EXPECT_EQ(folder.error, "Is a directory");
+    const Result<MenuFileBytes> folder = ReadMenuBytes(Path("MENU0002.tmr"));
+    EXPECT_FALSE(folder.ok());
+    EXPECT_EQ(folder.failure().reason, "Is a directory");
 }
 
 TEST_F(MenuFileAccess, AFolderIsNeitherReadNorReplaced)
 {
     const QString path = Path("FOLDER01.tmr");
     ASSERT_TRUE(QDir(dir.path()).mkdir("FOLDER01.tmr"));
-    EXPECT_FALSE(ReadMenuFile(path, untouched).ok);
+    EXPECT_FALSE(ReadMenuFile(path, untouched).ok());
     ExpectUntouched();
-    EXPECT_FALSE(WriteMenuFile(path, sample).ok);
+    EXPECT_FALSE(WriteMenuFile(path, sample).ok());
     EXPECT_TRUE(QFileInfo(path).isDir());
 }
 
@@ -140,14 +140,14 @@ TEST_F(MenuFileAccess, APipeOrADeviceIsNoMenuFile)
         ADD_FAILURE() << "reading a pipe waits for a writer";
         close(open(pipeName.constData(), O_WRONLY));
     }
-    const FileResult r = reading.get();
-    EXPECT_FALSE(r.ok);
-    EXPECT_EQ(r.error, "Not a regular file");
+    const Result<> r = reading.get();
+    EXPECT_FALSE(r.ok());
+    EXPECT_EQ(r.failure().reason, "Not a regular file");
     ExpectUntouched();
 
     // A device that reads as endless zeros is no menu either.
     if (QFileInfo::exists(QStringLiteral("/dev/zero"))) {
-        EXPECT_FALSE(ReadMenuFile(QStringLiteral("/dev/zero"), untouched).ok);
+        EXPECT_FALSE(ReadMenuFile(QStringLiteral("/dev/zero"), untouched).ok());
         ExpectUntouched();
     }
 }
@@ -160,7 +160,7 @@ TEST_F(MenuFileAccess, EachFailingWriteStageLeavesTheOldFileAndNoLeftovers)
          {WriteFault::Open, WriteFault::Write, WriteFault::Flush, WriteFault::Commit}) {
         Put(path, old);
         SetWriteFault(fault);
-        EXPECT_FALSE(WriteMenuFile(path, sample).ok);
+        EXPECT_FALSE(WriteMenuFile(path, sample).ok());
         EXPECT_EQ(Contents(path), old);
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"MENU0001.tmr"});
     }
@@ -195,9 +195,9 @@ TEST_F(MenuFileAccess, FolderIsFlushedAfterTheNewFileIsInPlace)
     watched.target = Path("MENU0001.tmr");
     Put(watched.target, QByteArray(FileDataSize, '\x42'));
     SetWriteSteps(&watched);
-    const FileResult result = WriteMenuFile(watched.target, sample);
+    const Result<> result = WriteMenuFile(watched.target, sample);
     SetWriteSteps(nullptr);
-    ASSERT_TRUE(result.ok) << result.error.toStdString();
+    ASSERT_TRUE(result.ok()) << result.failure().reason;
     EXPECT_EQ(watched.calls, (QStringList{"commit", "sync " + dir.path()}));
     EXPECT_EQ(watched.atFolderSync, SampleBytes());
 
@@ -212,8 +212,8 @@ TEST_F(MenuFileAccess, FolderThatVanishedIsAFailure)
     const QString sub = Path("gone");
     ASSERT_TRUE(QDir(dir.path()).mkdir("gone"));
     ASSERT_TRUE(QDir(sub).removeRecursively());
-    EXPECT_FALSE(WriteMenuFile(sub + "/MENU0001.tmr", sample).ok);
-    EXPECT_FALSE(ReadMenuFile(sub + "/MENU0001.tmr", untouched).ok);
+    EXPECT_FALSE(WriteMenuFile(sub + "/MENU0001.tmr", sample).ok());
+    EXPECT_FALSE(ReadMenuFile(sub + "/MENU0001.tmr", untouched).ok());
 }
 
 TEST_F(MenuFileAccess, ReadOnlyFileIsNotReplaced)
@@ -223,8 +223,8 @@ TEST_F(MenuFileAccess, ReadOnlyFileIsNotReplaced)
     const QByteArray old(FileDataSize, '\x42');
     Put(path, old);
     ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner));
-    const FileResult r = WriteMenuFile(path, sample);
-    EXPECT_FALSE(r.ok);
+    const Result<> r = WriteMenuFile(path, sample);
+    EXPECT_FALSE(r.ok());
     EXPECT_EQ(Contents(path), old);
     EXPECT_EQ(QFile::permissions(path) & QFile::WriteOwner, 0);
 }
@@ -236,8 +236,8 @@ TEST_F(MenuFileAccess, FolderThatMayNotBeWrittenKeepsItsFile)
     const QByteArray old(FileDataSize, '\x42');
     Put(path, old);
     ASSERT_TRUE(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
-    EXPECT_FALSE(WriteMenuFile(path, sample).ok);
-    EXPECT_FALSE(WriteMenuFile(Path("NEWMENU1.tmr"), sample).ok);
+    EXPECT_FALSE(WriteMenuFile(path, sample).ok());
+    EXPECT_FALSE(WriteMenuFile(Path("NEWMENU1.tmr"), sample).ok());
     EXPECT_EQ(Contents(path), old);
     EXPECT_FALSE(QFile::exists(Path("NEWMENU1.tmr")));
 }
@@ -248,7 +248,7 @@ TEST_F(MenuFileAccess, UnreadableFileFails)
     const QString path = Path("MENU0001.tmr");
     Put(path, SampleBytes());
     ASSERT_TRUE(QFile::setPermissions(path, QFile::WriteOwner));
-    EXPECT_FALSE(ReadMenuFile(path, untouched).ok);
+    EXPECT_FALSE(ReadMenuFile(path, untouched).ok());
     ExpectUntouched();
 }
 
@@ -258,12 +258,12 @@ TEST_F(MenuFileAccess, ReplacedFileKeepsItsPermissionsAndNewFilesFollowTheUmask)
     Put(path, QByteArray(FileDataSize, 0));
     const auto perms = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
     ASSERT_TRUE(QFile::setPermissions(path, perms));
-    ASSERT_TRUE(WriteMenuFile(path, sample).ok);
+    ASSERT_TRUE(WriteMenuFile(path, sample).ok());
     EXPECT_EQ(QFile::permissions(path) & 0x7077, perms);
 
     const mode_t mask = umask(022);
     const QString fresh = Path("MENU0002.tmr");
-    ASSERT_TRUE(WriteMenuFile(fresh, sample).ok);
+    ASSERT_TRUE(WriteMenuFile(fresh, sample).ok());
     umask(mask);
     struct stat st {
     };
