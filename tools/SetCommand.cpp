@@ -141,8 +141,8 @@ const Command SetCommand = {
     "file not read keeps every file as it was.",
     "  0  every file was changed or already right\n"
     "  1  a value was refused; no file was written\n"
-    "  2  a usage error, a file that could not be read (no file was written), or one that\n"
-    "     could not be written\n",
+    "  2  a usage error, a file that could not be read (then no file was written),\n"
+    "     or one that could not be written\n",
     Run};
 
 EditedMenu ApplyItemEdit(const MenuImage& image, const ItemEdit& edit)

@@ -202,13 +202,20 @@ TEST_F(EditionsTest, VessquenTakesUserProfileAsItIsAndCreatesNothing)
     EXPECT_EQ(FileTree(home.path()), before);
 }
 
-TEST_F(EditionsTest, VessquenWithoutUserProfile)
+TEST_F(EditionsTest, VessquenWithoutUserProfileOpensInTheHomeFolder)
 {
-    window = Startup(VessquenEdition, FakeEnvironment({{"HOME", home.path().toStdString()}}));
-    ASSERT_FALSE(window.isNull()) << "no error, no message";
-    EXPECT_EQ(MenuFolder, "/My Documents");
-    EXPECT_EQ(PendingModalActions(), 0);
-    EXPECT_TRUE(FileTree(home.path()).isEmpty());
+    // Its documents folder where there is one, else the home folder itself.
+    const QString documents = home.filePath("My Documents");
+    for (const QString& expected : {home.path(), documents}) {
+        window = Startup(VessquenEdition, FakeEnvironment({{"HOME", home.path().toStdString()}}));
+        ASSERT_FALSE(window.isNull()) << "no error, no message";
+        EXPECT_EQ(menuFolder(), expected);
+        EXPECT_EQ(PendingModalActions(), 0);
+        EXPECT_EQ(FileTree(home.path()),
+                  expected == documents ? QStringList{documents} : QStringList{});
+        CloseEverything();
+        QDir().mkpath(documents);
+    }
 }
 
 TEST_F(EditionsTest, QuenmarkCreatesItsFolder)
