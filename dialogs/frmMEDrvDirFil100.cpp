@@ -92,8 +92,8 @@ frmMEDrvDirFil100::frmMEDrvDirFil100(QWidget* parent) : ModalForm(parent)
 {
     setObjectName(QStringLiteral("frmMEDrvDirFil100"));
     // The table is fixed and checked when compiled, so building cannot fail.
-    BuildForm(this, Layout, cmdBut, MakeFileList);
-    NameAfterLabels(this, Labels);
+    static_cast<void>(BuildForm(this, Layout, cmdBut, MakeFileList));
+    static_cast<void>(NameAfterLabels(this, Labels));
     lstDrive = FindControl<DriveListBox>(this, "lstDrive");
     lstDirectory = FindControl<DirListBox>(this, "lstDirectory");
     txtFileName = FindControl<QLineEdit>(this, "txtFileName");

@@ -74,7 +74,7 @@ frmMEMessage100::frmMEMessage100(QWidget* parent) : ModalForm(parent)
 {
     setObjectName(QStringLiteral("frmMEMessage100"));
     // The table is fixed and checked when compiled, so building cannot fail.
-    BuildForm(this, Layout, cmdBut);
+    static_cast<void>(BuildForm(this, Layout, cmdBut));
     lblInformation = FindControl<QLabel>(this, "lblInformation");
     lblInformation->setTextFormat(Qt::PlainText);
     lblInformation->setFocusPolicy(Qt::NoFocus);

@@ -24,8 +24,7 @@ namespace {
 
 // Makes sure an entry of that name exists, creating the folder (one level)
 // when there is none. Any kind of entry will do, a plain file included.
-// Returns "" or why not.
-QString PrepareFolder(const std::string& path)
+Result<> PrepareFolder(const std::string& path)
 {
     std::error_code ec;
     const auto status = std::filesystem::symlink_status(path, ec);
@@ -33,13 +32,12 @@ QString PrepareFolder(const std::string& path)
         std::filesystem::create_directory(path, ec);
     if (!ec)
         return {};
-    return QString::fromStdString(ec.message() + " (" + path + ")");
+    return Failure{ec.message(), path};
 }
 
 // The menu folder by the edition's rule, tested and created when the edition
-// prepares it; "" in `error` when all went well.
-std::string MenuFolderOf(const Edition& edition, const EnvironmentLookup& environment,
-                         QString& error)
+// prepares it.
+Result<std::string> MenuFolderOf(const Edition& edition, const EnvironmentLookup& environment)
 {
     const FolderRule& rule = edition.MenuFolderRule;
     if (rule.Fixed.empty()) {
@@ -63,21 +61,24 @@ std::string MenuFolderOf(const Edition& edition, const EnvironmentLookup& enviro
     if (const std::string_view standIn = DriveStandInVariable(); !standIn.empty()) {
         // An unset variable would put the folder at the root of the file system.
         const std::optional<std::string> value = environment(standIn);
-        if (!value || value->empty()) {
-            error = ToQString(standIn) + QStringLiteral(" is not set");
-            return {};
-        }
+        if (!value || value->empty())
+            return Failure{std::string(standIn) + " is not set"};
         drive = *value;
     }
     const std::string folder = LocalDesignPath(rule.Fixed, drive);
-    if (edition.PrepareMenuFolder)
-        error = PrepareFolder(folder);
+    if (edition.PrepareMenuFolder) {
+        if (const Result<> prepared = PrepareFolder(folder); !prepared)
+            return prepared.failure();
+    }
     return folder;
 }
 
-void ShowStartupError(const QString& reason)
+void ShowStartupError(const Failure& failure)
 {
-    ShowMessage(MsgOk, ColorRed, QStringLiteral("\r\nInitialization Error #") + reason);
+    std::string reason = failure.reason;
+    if (!failure.path.empty())
+        reason += " (" + failure.path + ")";
+    ShowMessage(MsgOk, ColorRed, QStringLiteral("\r\nInitialization Error #") + ToQString(reason));
 }
 
 // Roles that Qt's own interfaces do not give: the editor is a window (Qt
@@ -122,22 +123,22 @@ frmOpening* Startup(const Edition& edition, const EnvironmentLookup& environment
                     const QString& menuFile)
 {
     FileData.fill(0);
-    QString error;
-    const std::string folder = MenuFolderOf(edition, environment, error);
-    frmOpening* window = nullptr;
-    if (error.isEmpty()) {
-        MenuFolder = folder;
-        window = frmOpening::Create(edition, error);
-    }
-    if (!window) {
-        ShowStartupError(error);
+    const Result<std::string> folder = MenuFolderOf(edition, environment);
+    if (!folder) {
+        ShowStartupError(folder.failure());
         return nullptr;
     }
-    InstallMenuPrint(window);
-    window->show();
+    MenuFolder = *folder;
+    const Result<frmOpening*> window = frmOpening::Create(edition);
+    if (!window) {
+        ShowStartupError(window.failure());
+        return nullptr;
+    }
+    InstallMenuPrint(*window);
+    (*window)->show();
     if (!menuFile.isEmpty())
-        window->OpenMenuFile(menuFile);
-    return window;
+        (*window)->OpenMenuFile(menuFile);
+    return *window;
 }
 
 namespace {

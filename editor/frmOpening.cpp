@@ -42,27 +42,26 @@ frmOpening::frmOpening(const Edition& edition)
     setAttribute(Qt::WA_DeleteOnClose);
 }
 
-frmOpening* frmOpening::Create(const Edition& edition, QString& error)
+Result<frmOpening*> frmOpening::Create(const Edition& edition)
 {
     auto* form = new frmOpening(edition);
-    error = form->BuildControls();
-    if (!error.isEmpty()) {
+    if (const Result<> built = form->BuildControls(); !built) {
         delete form;
-        return nullptr;
+        return built.failure();
     }
     form->ConnectControls();
     form->Form_Load();
     return form;
 }
 
-QString frmOpening::BuildControls()
+Result<> frmOpening::BuildControls()
 {
-    const QString error =
+    const Result<> built =
         BuildForm(this, edition_.EditorLayout, cmdBut, [](const ControlLayout& c, QWidget* form) {
             return c.Kind == ControlKind::List ? new ItemList(form) : nullptr;
         });
-    if (!error.isEmpty())
-        return error;
+    if (!built)
+        return built;
 
     lstItems = FindControl<QListWidget>(this, "lstItems");
     txtName = FindControl<QLineEdit>(this, "txtName");
@@ -72,7 +71,7 @@ QString frmOpening::BuildControls()
     chkComp = FindControl<QCheckBox>(this, "chkComp");
     lblMenuItem = FindControl<QLabel>(this, "lblMenuItem");
     if (!txtName || !txtCook || !txtDuty || !txtHold || !lblMenuItem || !lstItems || !chkComp)
-        return QStringLiteral("the editor layout lacks a control");
+        return Failure{"the editor layout lacks a control"};
     chkComp->setChecked(true);
     // Screen readers name each field after the label beside it.
     return NameAfterLabels(this, FieldLabels);

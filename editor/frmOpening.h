@@ -5,6 +5,7 @@
 #pragma once
 
 #include "Edition.h"
+#include "Result.h"
 
 #include <QWidget>
 
@@ -22,9 +23,9 @@ class frmOpening : public QWidget
     Q_OBJECT
 
 public:
-    // Builds and loads the window for the edition, not yet shown. Returns
-    // nullptr, with the reason in `error`, when it could not be built.
-    static frmOpening* Create(const Edition& edition, QString& error);
+    // Builds and loads the window for the edition, not yet shown; fails with
+    // the reason when it could not be built.
+    static Result<frmOpening*> Create(const Edition& edition);
 
     // Records the window's middle, in screen twips, as the dialog anchor.
     void SetOpeningFormCenter();
@@ -45,7 +46,7 @@ protected:
 private:
     explicit frmOpening(const Edition& edition);
 
-    QString BuildControls();
+    Result<> BuildControls();
     void ConnectControls();
     void Form_Load();
 

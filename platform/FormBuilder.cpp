@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace {
@@ -110,8 +111,8 @@ void AddLine(QWidget* form, const LineLayout& l)
 
 } // namespace
 
-QString BuildForm(QWidget* form, const LayoutTable& table, std::span<QPushButton*> cmdBut,
-                  const ControlMaker& make)
+Result<> BuildForm(QWidget* form, const LayoutTable& table, std::span<QPushButton*> cmdBut,
+                   const ControlMaker& make)
 {
     SetClientSizeTwips(form, table.ClientWidth, table.ClientHeight);
 
@@ -123,9 +124,8 @@ QString BuildForm(QWidget* form, const LayoutTable& table, std::span<QPushButton
     for (const ControlLayout& c : table.Controls) {
         const bool isButton = c.Kind == ControlKind::Button;
         if (isButton && (c.Index < 0 || static_cast<std::size_t>(c.Index) >= cmdBut.size()))
-            return QStringLiteral("%1 index %2 out of range in the layout")
-                .arg(ToQString(c.Name))
-                .arg(c.Index);
+            return Failure{std::string(c.Name) + " index " + std::to_string(c.Index) +
+                           " out of range in the layout"};
         std::optional<QFont> font;
         if (!c.Font.Face.empty()) {
             font = DesignFont(ToQString(c.Font.Face), c.Font.Points, c.Kind == ControlKind::List);
@@ -137,7 +137,7 @@ QString BuildForm(QWidget* form, const LayoutTable& table, std::span<QPushButton
         if (!widget)
             widget = MakePlainControl(c, form);
         if (!widget)
-            return QStringLiteral("nothing makes %1 in the layout").arg(ToQString(c.Name));
+            return Failure{"nothing makes " + std::string(c.Name) + " in the layout"};
         if (isButton) {
             widget->setObjectName(ToQString(c.Name) + QStringLiteral("_%1").arg(c.Index));
             cmdBut[static_cast<std::size_t>(c.Index)] = qobject_cast<QPushButton*>(widget);
@@ -151,7 +151,7 @@ QString BuildForm(QWidget* form, const LayoutTable& table, std::span<QPushButton
             tabOrder.emplace_back(c.TabIndex, widget);
     }
     if (std::count(cmdBut.begin(), cmdBut.end(), nullptr) != 0)
-        return QStringLiteral("the layout lacks a button");
+        return Failure{"the layout lacks a button"};
 
     for (const LineLayout& l : table.Lines)
         AddLine(form, l);
@@ -169,14 +169,14 @@ QString BuildForm(QWidget* form, const LayoutTable& table, std::span<QPushButton
     return {};
 }
 
-QString NameAfterLabels(QWidget* form, std::span<const LabelFor> labels)
+Result<> NameAfterLabels(QWidget* form, std::span<const LabelFor> labels)
 {
     for (const LabelFor& pair : labels) {
         auto* label = FindControl<QLabel>(form, pair.Label);
         auto* control = FindControl<QWidget>(form, pair.Control);
         if (!label || !control)
-            return QStringLiteral("the layout lacks %1 or its label %2")
-                .arg(ToQString(pair.Control), ToQString(pair.Label));
+            return Failure{"the layout lacks " + std::string(pair.Control) + " or its label " +
+                           std::string(pair.Label)};
         label->setBuddy(control);
         control->setAccessibleName(label->text());
     }

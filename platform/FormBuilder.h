@@ -20,11 +20,11 @@ class QPushButton;
 // builder's plain one. Custom controls must be made here.
 using ControlMaker = std::function<QWidget*(const ControlLayout& control, QWidget* form)>;
 
-// Builds `table` on `form`, filling cmdBut by index. Returns "" when the table
-// is whole, or what is wrong with it (a button index outside cmdBut, a button
-// missing, a custom control nobody made).
-QString BuildForm(QWidget* form, const LayoutTable& table, std::span<QPushButton*> cmdBut,
-                  const ControlMaker& make = {});
+// Builds `table` on `form`, filling cmdBut by index. Fails with what is wrong
+// with the table: a button index outside cmdBut, a button missing, a custom
+// control nobody made.
+Result<> BuildForm(QWidget* form, const LayoutTable& table, std::span<QPushButton*> cmdBut,
+                   const ControlMaker& make = {});
 
 // The control of that name and class on the form, nullptr when there is none.
 template <class T> T* FindControl(const QWidget* form, std::string_view name)
@@ -33,6 +33,6 @@ template <class T> T* FindControl(const QWidget* form, std::string_view name)
 }
 
 // Makes each label the buddy of its control and gives the control the label's
-// text as its name for screen readers. Returns "" or the label or control that
+// text as its name for screen readers. Fails with the label or control that
 // is missing.
-QString NameAfterLabels(QWidget* form, std::span<const LabelFor> labels);
+Result<> NameAfterLabels(QWidget* form, std::span<const LabelFor> labels);

@@ -24,62 +24,69 @@ WriteSteps* activeSteps = &realSteps;
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-FileResult Failure(QString reason)
+FileResult FileFailure(QString reason)
 {
     return {false, std::move(reason)};
 }
 
+FileResult FileFailure(const Result<>& step)
+{
+    return FileFailure(ToQString(step.failure().reason));
+}
+
 } // namespace
 
-StepFailure WriteSteps::Open(QSaveFile& file)
+Result<> WriteSteps::Open(QSaveFile& file)
 {
     if (file.open(QIODevice::WriteOnly))
-        return std::nullopt;
-    return file.errorString();
+        return {};
+    return Failed(file.errorString());
 }
 
-StepFailure WriteSteps::Write(QSaveFile& file, const QByteArray& bytes)
+Result<> WriteSteps::Write(QSaveFile& file, const QByteArray& bytes)
 {
     if (file.write(bytes) == bytes.size())
-        return std::nullopt;
-    return file.errorString();
+        return {};
+    return Failed(file.errorString());
 }
 
-StepFailure WriteSteps::Flush(QSaveFile& file)
+Result<> WriteSteps::Flush(QSaveFile& file)
 {
     if (file.flush())
-        return std::nullopt;
-    return file.errorString();
+        return {};
+    return Failed(file.errorString());
 }
 
-StepFailure WriteSteps::Commit(QSaveFile& file)
+Result<> WriteSteps::Commit(QSaveFile& file)
 {
     // commit() syncs the file's data before it renames the file into place.
     if (file.commit())
-        return std::nullopt;
-    return file.errorString();
+        return {};
+    return Failed(file.errorString());
 }
 
-StepFailure WriteSteps::SyncFolder([[maybe_unused]] const QString& folder)
+Result<> WriteSteps::SyncFolder([[maybe_unused]] const QString& folder)
 {
 #ifdef Q_OS_WIN
     // NTFS and FAT on Windows keep a renamed entry with the file's own flush.
-    return std::nullopt;
+    return {};
 #else
     const int fd =
         ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) {
         // A folder that may be written but not read cannot be opened to be
         // flushed; the file's own data is on the disk already.
-        return errno == EACCES || errno == EPERM ? StepFailure() : SystemReason(errno);
+        if (errno == EACCES || errno == EPERM)
+            return {};
+        return Failed(SystemReason(errno));
     }
     const int status = ::fsync(fd);
     const int error = errno;
     ::close(fd);
     // Some file systems have nothing to flush for a folder and say so.
     if (status == 0 || error == EINVAL || error == ENOTSUP || error == ENOSYS)
-        return std::nullopt;
-    return SystemReason(error);
+        return {};
+    return Failed(SystemReason(error));
 #endif
 }
 
@@ -132,9 +139,9 @@ FileResult ReadMenuFile(const QString& path, std::span<std::uint8_t, FileDataSiz
 {
     const MenuFileBytes r = ReadMenuBytes(path);
     if (!r.ok)
-        return Failure(r.error);
+        return FileFailure(r.error);
     if (r.head.size() < static_cast<std::size_t>(FileDataSize))
-        return Failure(
+        return FileFailure(
             QStringLiteral("File is %1 bytes, a menu is %2").arg(r.size).arg(FileDataSize));
     std::copy(r.head.begin(), r.head.end(), image.begin());
     return {true, {}};
@@ -144,28 +151,28 @@ FileResult WriteMenuFile(const QString& path, std::span<const std::uint8_t, File
 {
     const QFileInfo info(path);
     if (info.isDir())
-        return Failure(QStringLiteral("Is a directory"));
+        return FileFailure(QStringLiteral("Is a directory"));
 
     QSaveFile file(path);
     // Writing to the target directly, as QSaveFile falls back to when it may
     // not create a file beside it, would break the promise above.
     file.setDirectWriteFallback(false);
     WriteSteps& steps = *activeSteps;
-    if (const StepFailure opened = steps.Open(file))
-        return Failure(*opened);
+    if (const Result<> opened = steps.Open(file); !opened)
+        return FileFailure(opened);
     const QByteArray bytes(reinterpret_cast<const char*>(image.data()), FileDataSize);
-    StepFailure failure = steps.Write(file, bytes);
-    if (!failure)
-        failure = steps.Flush(file);
-    if (failure) {
+    Result<> written = steps.Write(file, bytes);
+    if (written)
+        written = steps.Flush(file);
+    if (!written) {
         file.cancelWriting();
-        return Failure(*failure);
+        return FileFailure(written);
     }
     // Only a committed file may have its folder flushed; a failed commit has
     // removed its temporary file already.
-    if (const StepFailure committed = steps.Commit(file))
-        return Failure(*committed);
-    if (const StepFailure synced = steps.SyncFolder(info.absolutePath()))
-        return Failure(*synced);
+    if (const Result<> committed = steps.Commit(file); !committed)
+        return FileFailure(committed);
+    if (const Result<> synced = steps.SyncFolder(info.absolutePath()); !synced)
+        return FileFailure(synced);
     return {true, {}};
 }

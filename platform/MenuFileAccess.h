@@ -11,12 +11,12 @@
 #pragma once
 
 #include "MenuItem.h"
+#include "StringBridge.h"
 
 #include <QByteArray>
 #include <QString>
 
 #include <cstdint>
-#include <optional>
 #include <span>
 #include <vector>
 
@@ -44,20 +44,19 @@ FileResult WriteMenuFile(const QString& path, std::span<const std::uint8_t, File
 // The real steps act on the QSaveFile; tests put others in their place to
 // make a step fail, as a full disk or a vanished folder would, or to watch
 // the order of the steps.
-using StepFailure = std::optional<QString>; // nullopt when the step succeeded
 
 class WriteSteps
 {
 public:
     virtual ~WriteSteps() = default;
-    virtual StepFailure Open(QSaveFile& file);
-    virtual StepFailure Write(QSaveFile& file, const QByteArray& bytes);
-    virtual StepFailure Flush(QSaveFile& file);
+    virtual Result<> Open(QSaveFile& file);
+    virtual Result<> Write(QSaveFile& file, const QByteArray& bytes);
+    virtual Result<> Flush(QSaveFile& file);
     // Renames the finished file into place.
-    virtual StepFailure Commit(QSaveFile& file);
+    virtual Result<> Commit(QSaveFile& file);
     // Makes the folder's new entry durable: a stick pulled right after the
     // rename must hold the new file, not the old one or none.
-    virtual StepFailure SyncFolder(const QString& folder);
+    virtual Result<> SyncFolder(const QString& folder);
 };
 
 // The steps that WriteMenuFile takes from now on; nullptr restores the real

@@ -2,6 +2,8 @@
 // each, so that every caller converts alike.
 #pragma once
 
+#include "Result.h"
+
 #include <QString>
 
 #include <string>
@@ -15,4 +17,10 @@ inline QString ToQString(std::string_view utf8)
 inline std::string ToStd(const QString& text)
 {
     return text.toStdString();
+}
+
+// A reason that Qt or the system gave, as the core's Failure.
+inline Failure Failed(const QString& reason, const QString& path = {})
+{
+    return Failure(ToStd(reason), ToStd(path));
 }

@@ -127,6 +127,7 @@ TEST_F(StartupTest, UnwritableHomeEndsWithTheInitializationError)
     const QString text = FailedStartup(Home());
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_TRUE(text.contains(QStringLiteral("Permission denied"))) << text.toStdString();
+    EXPECT_TRUE(text.endsWith(" (" + Path("DAVOVI") + ")")) << "names the folder";
     EXPECT_FALSE(QFileInfo::exists(Path("DAVOVI")));
 }
 

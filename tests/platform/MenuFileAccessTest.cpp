@@ -174,12 +174,12 @@ public:
     QByteArray atFolderSync;
     QString target;
 
-    StepFailure Commit(QSaveFile& file) override
+    Result<> Commit(QSaveFile& file) override
     {
         calls << "commit";
         return WriteSteps::Commit(file);
     }
-    StepFailure SyncFolder(const QString& folder) override
+    Result<> SyncFolder(const QString& folder) override
     {
         calls << "sync " + folder;
         atFolderSync = Contents(target);
@@ -202,7 +202,9 @@ TEST_F(MenuFileAccess, FolderIsFlushedAfterTheNewFileIsInPlace)
     EXPECT_EQ(watched.atFolderSync, SampleBytes());
 
     // The real flush of a folder that is gone reports why.
-    EXPECT_FALSE(WriteSteps().SyncFolder(Path("gone")).value_or("").isEmpty());
+    const Result<> gone = WriteSteps().SyncFolder(Path("gone"));
+    ASSERT_FALSE(gone.ok());
+    EXPECT_FALSE(gone.failure().reason.empty());
 }
 
 TEST_F(MenuFileAccess, FolderThatVanishedIsAFailure)

@@ -13,27 +13,27 @@ class FailingSteps : public WriteSteps
 public:
     WriteFault fault = WriteFault::None;
 
-    StepFailure Open(QSaveFile& file) override
+    Result<> Open(QSaveFile& file) override
     {
-        return fault == WriteFault::Open ? QStringLiteral("Permission denied")
+        return fault == WriteFault::Open ? Failed(QStringLiteral("Permission denied"))
                                          : WriteSteps::Open(file);
     }
-    StepFailure Write(QSaveFile& file, const QByteArray& bytes) override
+    Result<> Write(QSaveFile& file, const QByteArray& bytes) override
     {
-        return fault == WriteFault::Write ? DiskFull : WriteSteps::Write(file, bytes);
+        return fault == WriteFault::Write ? Failed(DiskFull) : WriteSteps::Write(file, bytes);
     }
-    StepFailure Flush(QSaveFile& file) override
+    Result<> Flush(QSaveFile& file) override
     {
-        return fault == WriteFault::Flush ? DiskFull : WriteSteps::Flush(file);
+        return fault == WriteFault::Flush ? Failed(DiskFull) : WriteSteps::Flush(file);
     }
-    StepFailure Commit(QSaveFile& file) override
+    Result<> Commit(QSaveFile& file) override
     {
         if (fault != WriteFault::Commit)
             return WriteSteps::Commit(file);
         // A rename that fails takes its temporary file away with it.
         file.cancelWriting();
         file.commit();
-        return QStringLiteral("Input/output error");
+        return Failed(QStringLiteral("Input/output error"));
     }
 };
 

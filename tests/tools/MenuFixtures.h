@@ -67,12 +67,12 @@ inline void Reseal(MenuImage& image, int item)
 }
 
 // tmrtool run in the test's own process.
-struct Result {
+struct ToolRun {
     int status;
     std::string out, err;
 };
 
-inline Result Tmr(const QStringList& args, bool terminal = false)
+inline ToolRun Tmr(const QStringList& args, bool terminal = false)
 {
     std::ostringstream out, err;
     Console console{out, err, terminal, terminal};

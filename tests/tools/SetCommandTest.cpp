@@ -76,7 +76,7 @@ protected:
 
 TEST_F(SetCommand, OneSetOverTheTreeChangesItemThreeInEveryMenuAndNothingElse)
 {
-    Result r = Tmr({"set", "-r", dir.path(), "--item", "3", "--cook", "4:10", "--name", "fries"});
+    ToolRun r = Tmr({"set", "-r", dir.path(), "--item", "3", "--cook", "4:10", "--name", "fries"});
     ASSERT_EQ(r.status, ExitOk) << r.out;
     EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), Stores * MenusPerStore) << r.out;
     for (const auto& [path, old] : before) {
@@ -109,7 +109,7 @@ TEST_F(SetCommand, ARefusedValueLeavesEveryFileByteForByte)
                                            {{"--cook", "1:60"}, false},
                                            {{"--comp", "2"}, true},
                                            {{"--name", "12345678901"}, false}}) {
-        const Result r = Tmr(QStringList{"set", "-r", dir.path(), "--item", "3"} + change);
+        const ToolRun r = Tmr(QStringList{"set", "-r", dir.path(), "--item", "3"} + change);
         EXPECT_EQ(r.status, ExitFound) << change.join(' ').toStdString();
         EXPECT_NE(r.out.find("refused: item 3"), std::string::npos) << r.out;
         const auto raw = r.out.find("--raw accepts");
@@ -133,7 +133,7 @@ TEST_F(SetCommand, AFileThatCannotBeWrittenIsReportedAndTheRestChanged)
     locked << store;
     ASSERT_TRUE(QFile::setPermissions(store, QFile::ReadOwner | QFile::ExeOwner));
 
-    const Result r = Tmr({"set", "-r", dir.path(), "--item", "3", "--hold", "15:01"});
+    const ToolRun r = Tmr({"set", "-r", dir.path(), "--item", "3", "--hold", "15:01"});
     EXPECT_EQ(r.status, ExitTrouble);
     for (const auto& [path, old] : before) {
         const bool inLocked = path.startsWith(store + "/");

@@ -111,7 +111,7 @@ TEST_F(TmrTool, UsageErrorsExit2WithAOneLineHint)
         {"show", "--version", "a.tmr"},
     };
     for (const QStringList& args : cases) {
-        const Result r = Tmr(args);
+        const ToolRun r = Tmr(args);
         const std::string shown = args.join(' ').toStdString();
         EXPECT_EQ(r.status, ExitTrouble) << shown;
         EXPECT_EQ(r.out, "") << shown;
@@ -127,7 +127,7 @@ TEST_F(TmrTool, UsageErrorsExit2WithAOneLineHint)
 TEST_F(TmrTool, HelpForTheToolAndEachCommand)
 {
     for (const QStringList& args : std::vector<QStringList>{{"--help"}, {"-h"}, {"help"}}) {
-        const Result r = Tmr(args);
+        const ToolRun r = Tmr(args);
         EXPECT_EQ(r.status, ExitOk);
         EXPECT_EQ(r.out.rfind("Usage: tmrtool COMMAND", 0), 0u);
         for (const char* command : {"show", "check", "export", "import", "diff", "Exit status"})
@@ -136,14 +136,14 @@ TEST_F(TmrTool, HelpForTheToolAndEachCommand)
     for (const char* command : {"show", "check", "export", "import", "diff"}) {
         for (const QStringList& args :
              std::vector<QStringList>{{command, "--help"}, {command, "-h"}, {"help", command}}) {
-            const Result r = Tmr(args);
+            const ToolRun r = Tmr(args);
             EXPECT_EQ(r.status, ExitOk) << command;
             EXPECT_EQ(r.out.rfind(std::string("Usage: tmrtool ") + command + " ", 0), 0u) << r.out;
             EXPECT_NE(r.out.find("Exit status:\n  0  "), std::string::npos) << command;
             EXPECT_EQ(r.err, "");
         }
     }
-    const Result import = Tmr({"import", "--help"});
+    const ToolRun import = Tmr({"import", "--help"});
     for (const char* option : {"--output", "--format", "--force", "--raw"})
         EXPECT_NE(import.out.find(option), std::string::npos) << option;
     // The help tells the name rule in the words the refusals use.
@@ -164,7 +164,7 @@ TEST_F(TmrTool, ManualPageHasEveryCommand)
 
 TEST_F(TmrTool, VersionIsOneLine)
 {
-    const Result r = Tmr({"--version"});
+    const ToolRun r = Tmr({"--version"});
     EXPECT_EQ(r.status, ExitOk);
     EXPECT_TRUE(std::regex_match(r.out, std::regex("tmrtool [0-9]+(\\.[0-9]+)*\n"))) << r.out;
     EXPECT_EQ(Tmr({"-v"}).out, r.out);
@@ -176,7 +176,7 @@ TEST_F(TmrTool, CheckPassesSoundFilesAndWarningsDoNotFail)
     Record(odd, 1)[CompOffset] = 2;
     Reseal(odd, 1);
     Put(Path("ODD.tmr"), Bytes(odd));
-    const Result r = Tmr({"check", File("GOOD.tmr"), Path("ODD.tmr")});
+    const ToolRun r = Tmr({"check", File("GOOD.tmr"), Path("ODD.tmr")});
     EXPECT_EQ(r.status, ExitOk);
     EXPECT_EQ(r.out, P("ODD.tmr") + ": item 1: warning: compensation 2, expected 0 or 1\n" +
                          "2 files, 0 with problems, 1 warning\n");
@@ -186,9 +186,9 @@ TEST_F(TmrTool, CheckPassesSoundFilesAndWarningsDoNotFail)
 
 TEST_F(TmrTool, CheckReportsShortLongAndCorruptedFiles)
 {
-    const Result r = Tmr({"check", File("E0.tmr", 0), File("E1.tmr", 1), File("S190.tmr", 190),
-                          File("L192.tmr", 192), File("BIG.tmr", 1 << 20), Corrupted("BAD.tmr"),
-                          File("GOOD.tmr")});
+    const ToolRun r = Tmr({"check", File("E0.tmr", 0), File("E1.tmr", 1), File("S190.tmr", 190),
+                           File("L192.tmr", 192), File("BIG.tmr", 1 << 20), Corrupted("BAD.tmr"),
+                           File("GOOD.tmr")});
     EXPECT_EQ(r.status, ExitFound);
     EXPECT_EQ(r.out,
               P("E0.tmr") + ": 0 bytes, expected 191\n" + P("E1.tmr") + ": 1 byte, expected 191\n" +
@@ -202,8 +202,8 @@ TEST_F(TmrTool, CheckReportsShortLongAndCorruptedFiles)
 TEST_F(TmrTool, CheckOfMissingFilesExits2AndGoesOn)
 {
     // A folder named like a menu file is a folder: its menus (none) are checked.
-    const Result r = Tmr({"check", Path("MISSING.tmr"), Folder("MENU0001.tmr"), File("GOOD.tmr"),
-                          Corrupted("BAD.tmr")});
+    const ToolRun r = Tmr({"check", Path("MISSING.tmr"), Folder("MENU0001.tmr"), File("GOOD.tmr"),
+                           Corrupted("BAD.tmr")});
     EXPECT_EQ(r.status, ExitTrouble);
     EXPECT_EQ(r.err, "tmrtool: " + P("MISSING.tmr") + ": " + NoSuchFile() + "\n");
     EXPECT_EQ(r.out, P("BAD.tmr") + ": item 3: checksum 0x12, expected 0x0C\n" +
@@ -215,13 +215,13 @@ TEST_F(TmrTool, CheckColoursOnlyForATerminal)
 {
     const QString bad = Corrupted("BAD.tmr");
     EXPECT_EQ(Tmr({"check", bad}).out.find('\033'), std::string::npos);
-    const Result r = Tmr({"check", bad}, true);
+    const ToolRun r = Tmr({"check", bad}, true);
     EXPECT_NE(r.out.find("\033[31m" + P("BAD.tmr") + ": item 3"), std::string::npos) << r.out;
 }
 
 TEST_F(TmrTool, ShowEveryFileItCanReadAndSayWhatItCannot)
 {
-    const Result r = Tmr(
+    const ToolRun r = Tmr(
         {"show", File("GOOD.tmr"), Path("MISSING.tmr"), Folder("DIR.tmr"), Corrupted("BAD.tmr")});
     EXPECT_EQ(r.status, ExitTrouble);
     EXPECT_EQ(r.err, "tmrtool: " + P("MISSING.tmr") + ": " + NoSuchFile() + "\n" +
@@ -248,7 +248,7 @@ TEST_F(TmrTool, EveryCommandRefusesAFileThatIsNot191Bytes)
                                       {"card", wrong, "-o", Path("card.pdf")},
                                       {"diff", good, wrong},
                                       {"set", good, wrong, "--item", "1", "--cook", "9:00"}}) {
-            const Result r = Tmr(args);
+            const ToolRun r = Tmr(args);
             const std::string shown = args.first().toStdString() + " of " + std::to_string(size);
             EXPECT_EQ(r.status, ExitTrouble) << shown;
             if (args.first() == "set") {
@@ -263,7 +263,7 @@ TEST_F(TmrTool, EveryCommandRefusesAFileThatIsNot191Bytes)
         }
         EXPECT_EQ(Contents(good), before) << size;
         EXPECT_FALSE(QFile::exists(Path("card.pdf"))) << size;
-        const Result check = Tmr({"check", wrong});
+        const ToolRun check = Tmr({"check", wrong});
         EXPECT_EQ(check.status, ExitFound) << size;
         EXPECT_NE(check.out.find(P("WRONG.tmr") + ": " + std::to_string(size)), std::string::npos);
     }
@@ -271,7 +271,7 @@ TEST_F(TmrTool, EveryCommandRefusesAFileThatIsNot191Bytes)
 
 TEST_F(TmrTool, DiffExitsByWhetherTheMenusDiffer)
 {
-    const Result same = Tmr({"diff", File("A.tmr"), File("B.tmr")});
+    const ToolRun same = Tmr({"diff", File("A.tmr"), File("B.tmr")});
     EXPECT_EQ(same.status, ExitOk);
     EXPECT_EQ(same.out, "");
     EXPECT_EQ(same.err, "");
@@ -280,11 +280,11 @@ TEST_F(TmrTool, DiffExitsByWhetherTheMenusDiffer)
     Record(other, 3)[CookOffset + 1] += 10;
     Reseal(other, 3);
     Put(Path("C.tmr"), Bytes(other));
-    const Result differ = Tmr({"diff", Path("A.tmr"), Path("C.tmr")});
+    const ToolRun differ = Tmr({"diff", Path("A.tmr"), Path("C.tmr")});
     EXPECT_EQ(differ.status, ExitFound);
     EXPECT_EQ(differ.out, "item 3 cook: 12:00 -> 12:10\n");
 
-    const Result corrupted = Tmr({"diff", Path("A.tmr"), Corrupted("BAD.tmr")});
+    const ToolRun corrupted = Tmr({"diff", Path("A.tmr"), Corrupted("BAD.tmr")});
     EXPECT_EQ(corrupted.status, ExitFound);
     EXPECT_EQ(corrupted.out, "item 3 checksum: 0x0C -> 0x12 (expected 0x0C)\n");
 }
@@ -294,7 +294,7 @@ TEST_F(TmrTool, DiffOfFilesThatAreNoMenuExits2)
     const QString good = File("A.tmr");
     for (const QString& path : {Path("MISSING.tmr"), Folder("DIR.tmr"), File("S190.tmr", 190),
                                 File("E0.tmr", 0), File("E1.tmr", 1)}) {
-        const Result r = Tmr({"diff", good, path});
+        const ToolRun r = Tmr({"diff", good, path});
         EXPECT_EQ(r.status, ExitTrouble) << path.toStdString();
         EXPECT_EQ(r.err.rfind("tmrtool: " + path.toStdString() + ": ", 0), 0u) << r.err;
         EXPECT_EQ(LineCount(r.err), 1u);
@@ -304,21 +304,21 @@ TEST_F(TmrTool, DiffOfFilesThatAreNoMenuExits2)
 
 TEST_F(TmrTool, ExportWritesJsonOrCsvAndTellsWhatCannotComeBack)
 {
-    const Result json = Tmr({"export", File("A.tmr")});
+    const ToolRun json = Tmr({"export", File("A.tmr")});
     EXPECT_EQ(json.status, ExitOk);
     EXPECT_EQ(json.out.rfind("{\n  \"items\": [\n    {\"name\": \"FRIES\"", 0), 0u);
     EXPECT_EQ(json.err, "");
-    const Result csv = Tmr({"export", "--format", "CSV", Path("A.tmr")});
+    const ToolRun csv = Tmr({"export", "--format", "CSV", Path("A.tmr")});
     EXPECT_EQ(csv.status, ExitOk);
     EXPECT_EQ(csv.out.rfind("item,name,cook,shake,hold,compensation\r\n1,FRIES,", 0), 0u);
 
-    const Result bad = Tmr({"export", "-f", "json", Corrupted("BAD.tmr")});
+    const ToolRun bad = Tmr({"export", "-f", "json", Corrupted("BAD.tmr")});
     EXPECT_EQ(bad.status, ExitOk);
     EXPECT_EQ(bad.err, "tmrtool: " + P("BAD.tmr") +
                            ": warning: item 3: checksum 0x12, expected 0x0C; an import writes "
                            "0x0C\n");
     for (const QString& path : {Path("MISSING.tmr"), Folder("DIR.tmr"), File("S190.tmr", 190)}) {
-        const Result r = Tmr({"export", path});
+        const ToolRun r = Tmr({"export", path});
         EXPECT_EQ(r.status, ExitTrouble);
         EXPECT_EQ(r.out, "");
     }
@@ -327,14 +327,14 @@ TEST_F(TmrTool, ExportWritesJsonOrCsvAndTellsWhatCannotComeBack)
 TEST_F(TmrTool, ImportWritesTheMenuAndExportGivesItBack)
 {
     Put(Path("in.json"), SampleJson);
-    const Result r = Tmr({"import", Path("in.json"), "-o", Path("OUT.tmr")});
+    const ToolRun r = Tmr({"import", Path("in.json"), "-o", Path("OUT.tmr")});
     ASSERT_EQ(r.status, ExitOk) << r.err;
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(r.err, "");
     EXPECT_EQ(Contents(Path("OUT.tmr")), Bytes(Sample()));
 
     for (const char* format : {"json", "csv"}) {
-        const Result exported = Tmr({"export", "-f", format, Path("OUT.tmr")});
+        const ToolRun exported = Tmr({"export", "-f", format, Path("OUT.tmr")});
         const QString text = Path(QString("back.") + format);
         Put(text, QByteArray::fromStdString(exported.out));
         ASSERT_EQ(Tmr({"import", text, "--output", Path("BACK.tmr"), "--force"}).status, ExitOk);
@@ -349,14 +349,14 @@ TEST_F(TmrTool, RawImportGivesBackWhatTheEditorCouldNotHaveWritten)
     Put(Path("ODD.tmr"), Bytes(odd));
     Put(Path("odd.json"), QByteArray::fromStdString(Tmr({"export", Path("ODD.tmr")}).out));
 
-    const Result refused = Tmr({"import", Path("odd.json"), "-o", Path("NEW.tmr")});
+    const ToolRun refused = Tmr({"import", Path("odd.json"), "-o", Path("NEW.tmr")});
     EXPECT_EQ(refused.status, ExitFound);
     EXPECT_FALSE(QFile::exists(Path("NEW.tmr")));
     EXPECT_EQ(refused.err.substr(refused.err.find("tmrtool: nothing written")),
               "tmrtool: nothing written to " + P("NEW.tmr") +
                   "\ntmrtool: --raw accepts every value refused\n");
 
-    const Result raw = Tmr({"import", "--raw", Path("odd.json"), "-o", Path("NEW.tmr")});
+    const ToolRun raw = Tmr({"import", "--raw", Path("odd.json"), "-o", Path("NEW.tmr")});
     ASSERT_EQ(raw.status, ExitOk) << raw.err;
     EXPECT_EQ(Contents(Path("NEW.tmr")), Bytes(odd));
 }
@@ -366,7 +366,7 @@ TEST_F(TmrTool, ImportRefusesBadInputAndWritesNothing)
     const QString out = File("OUT.tmr");
     const QByteArray before = Contents(out);
     Put(Path("bad.csv"), "item,name,cook\r\n1,A,3:75\r\n2,B,1:00,extra\r\n");
-    const Result r = Tmr({"import", Path("bad.csv"), "-o", out, "--force"});
+    const ToolRun r = Tmr({"import", Path("bad.csv"), "-o", out, "--force"});
     EXPECT_EQ(r.status, ExitFound);
     EXPECT_EQ(r.err, "tmrtool: " + P("bad.csv") +
                          ": line 2: cook: \"3:75\" is not a time the editor takes (m:ss or mm:ss, "
@@ -377,7 +377,7 @@ TEST_F(TmrTool, ImportRefusesBadInputAndWritesNothing)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{"bad.csv", "OUT.tmr"}));
 
     Put(Path("huge.json"), QByteArray((1 << 20) + 1, ' '));
-    const Result huge = Tmr({"import", Path("huge.json"), "-o", Path("NEW.tmr")});
+    const ToolRun huge = Tmr({"import", Path("huge.json"), "-o", Path("NEW.tmr")});
     EXPECT_EQ(huge.status, ExitFound);
     EXPECT_NE(huge.err.find("more than 1 MiB"), std::string::npos);
     EXPECT_FALSE(QFile::exists(Path("NEW.tmr")));
@@ -386,7 +386,7 @@ TEST_F(TmrTool, ImportRefusesBadInputAndWritesNothing)
 TEST_F(TmrTool, ImportReplacesAnExistingFileOnlyWithForce)
 {
     const QByteArray old = PutInputOverAnOldMenu();
-    const Result refused = Tmr({"import", Path("in.json"), "-o", Path("OUT.tmr")});
+    const ToolRun refused = Tmr({"import", Path("in.json"), "-o", Path("OUT.tmr")});
     EXPECT_EQ(refused.status, ExitFound);
     EXPECT_EQ(refused.err, "tmrtool: " + P("OUT.tmr") + ": exists already; --force replaces it\n" +
                                "tmrtool: nothing written to " + P("OUT.tmr") + "\n");
@@ -400,13 +400,13 @@ TEST_F(TmrTool, ImportOntoAFolderOrIntoAMissingFolderFails)
 {
     Put(Path("in.json"), SampleJson);
     Folder("MENU0001.tmr");
-    const Result folder = Tmr({"import", Path("in.json"), "-o", Path("MENU0001.tmr"), "--force"});
+    const ToolRun folder = Tmr({"import", Path("in.json"), "-o", Path("MENU0001.tmr"), "--force"});
     EXPECT_EQ(folder.status, ExitTrouble);
     EXPECT_EQ(folder.err, "tmrtool: " + P("MENU0001.tmr") + ": Is a directory\n" +
                               "tmrtool: nothing written to " + P("MENU0001.tmr") + "\n");
     EXPECT_TRUE(QFileInfo(Path("MENU0001.tmr")).isDir());
 
-    const Result gone = Tmr({"import", Path("in.json"), "-o", Path("gone/MENU0001.tmr")});
+    const ToolRun gone = Tmr({"import", Path("in.json"), "-o", Path("gone/MENU0001.tmr")});
     EXPECT_EQ(gone.status, ExitTrouble);
     EXPECT_EQ(gone.err.rfind("tmrtool: " + P("gone/MENU0001.tmr") + ": ", 0), 0u) << gone.err;
     EXPECT_NE(gone.err.find("; nothing written\n"), std::string::npos) << gone.err;
@@ -415,7 +415,7 @@ TEST_F(TmrTool, ImportOntoAFolderOrIntoAMissingFolderFails)
 TEST_F(TmrTool, ImportOfAnInputThatCannotBeReadExits2)
 {
     for (const QString& path : {Path("missing.json"), Folder("dir.json")}) {
-        const Result r = Tmr({"import", path, "-o", Path("OUT.tmr")});
+        const ToolRun r = Tmr({"import", path, "-o", Path("OUT.tmr")});
         EXPECT_EQ(r.status, ExitTrouble);
         EXPECT_EQ(LineCount(r.err), 1u) << r.err;
         EXPECT_EQ(r.err.rfind("tmrtool: " + path.toStdString() + ": ", 0), 0u) << r.err;
@@ -430,7 +430,7 @@ TEST_F(TmrTool, ImportOntoAReadOnlyFileLeavesItAsItWas)
         return;
     const QByteArray old = PutInputOverAnOldMenu();
     ASSERT_TRUE(QFile::setPermissions(Path("OUT.tmr"), QFile::ReadOwner));
-    const Result r = Tmr({"import", Path("in.json"), "-o", Path("OUT.tmr"), "--force"});
+    const ToolRun r = Tmr({"import", Path("in.json"), "-o", Path("OUT.tmr"), "--force"});
     EXPECT_EQ(r.status, ExitTrouble);
     EXPECT_EQ(r.err.rfind("tmrtool: " + P("OUT.tmr") + ": ", 0), 0u) << r.err;
     EXPECT_EQ(Contents(Path("OUT.tmr")), old);
@@ -445,10 +445,10 @@ TEST_F(TmrTool, ImportIntoAFolderThatMayNotBeWrittenChangesNothing)
         return;
     const QByteArray old = PutInputOverAnOldMenu();
     ASSERT_TRUE(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
-    const Result replace = Tmr({"import", Path("in.json"), "-o", Path("OUT.tmr"), "--force"});
+    const ToolRun replace = Tmr({"import", Path("in.json"), "-o", Path("OUT.tmr"), "--force"});
     EXPECT_EQ(replace.status, ExitTrouble);
     EXPECT_EQ(replace.err.rfind("tmrtool: " + P("OUT.tmr") + ": ", 0), 0u) << replace.err;
-    const Result fresh = Tmr({"import", Path("in.json"), "-o", Path("NEW.tmr")});
+    const ToolRun fresh = Tmr({"import", Path("in.json"), "-o", Path("NEW.tmr")});
     EXPECT_EQ(fresh.status, ExitTrouble);
     EXPECT_EQ(Contents(Path("OUT.tmr")), old);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{"in.json", "OUT.tmr"}));
@@ -462,7 +462,7 @@ TEST_F(TmrTool, FilesThatMayNotBeReadExit2WithTheSystemsReason)
     const QString locked = File("LOCKED.tmr");
     ASSERT_TRUE(QFile::setPermissions(locked, QFile::WriteOwner));
     for (const char* command : {"check", "show", "export"}) {
-        const Result r = Tmr({command, locked});
+        const ToolRun r = Tmr({command, locked});
         EXPECT_EQ(r.status, ExitTrouble) << command;
         EXPECT_NE(r.err.find("tmrtool: " + P("LOCKED.tmr") + ": Permission denied"),
                   std::string::npos)
@@ -470,7 +470,7 @@ TEST_F(TmrTool, FilesThatMayNotBeReadExit2WithTheSystemsReason)
     }
     Put(Path("in.json"), SampleJson);
     ASSERT_TRUE(QFile::setPermissions(Path("in.json"), QFile::WriteOwner));
-    const Result import = Tmr({"import", Path("in.json"), "-o", Path("OUT.tmr")});
+    const ToolRun import = Tmr({"import", Path("in.json"), "-o", Path("OUT.tmr")});
     EXPECT_EQ(import.status, ExitTrouble);
     EXPECT_EQ(import.err, "tmrtool: " + P("in.json") + ": Permission denied\n");
 }
@@ -484,7 +484,7 @@ TEST_F(TmrTool, CheckWalksFoldersAndReportsEachFileAsJson)
     Corrupted("store/till/C.tmr");
     Put(Path("store/notes.txt"), "not a menu");
 
-    Result r = Tmr({"check", "--json", dir.path()});
+    ToolRun r = Tmr({"check", "--json", dir.path()});
     EXPECT_EQ(r.status, ExitOk) << r.out;
     EXPECT_EQ(LineCount(r.out), 1u) << "without -r only the folder itself: " << r.out;
 
@@ -513,7 +513,7 @@ TEST_F(TmrTool, DiffAsJsonGivesNamesAndTimesAsStringsAndNumbersAsNumbers)
     items[2].Comp = 0;
     EncodeMenu(items, other);
     Put(Path("B.tmr"), Bytes(other));
-    const Result r = Tmr({"diff", "--json", File("A.tmr"), Path("B.tmr")});
+    const ToolRun r = Tmr({"diff", "--json", File("A.tmr"), Path("B.tmr")});
     EXPECT_EQ(r.status, ExitFound);
     const QJsonObject diff = QJsonDocument::fromJson(QByteArray::fromStdString(r.out)).object();
     EXPECT_EQ(diff["path"].toString(), Path("A.tmr"));
@@ -528,19 +528,19 @@ TEST_F(TmrTool, DiffAsJsonGivesNamesAndTimesAsStringsAndNumbersAsNumbers)
 
 TEST_F(TmrTool, RefusalsThatSayWhatToDoInstead)
 {
-    const Result import = Tmr({"import", File("MENU0001.tmr"), "-o", Path("NEW.tmr")});
+    const ToolRun import = Tmr({"import", File("MENU0001.tmr"), "-o", Path("NEW.tmr")});
     EXPECT_EQ(import.status, ExitFound);
     EXPECT_EQ(import.err, "tmrtool: " + P("MENU0001.tmr") +
                               ": a menu file; import reads JSON or CSV, such as tmrtool export "
                               "writes from a menu file\ntmrtool: nothing written to " +
                               P("NEW.tmr") + "\n");
 
-    const Result none = Tmr({"check", "-r", Folder("empty")});
+    const ToolRun none = Tmr({"check", "-r", Folder("empty")});
     EXPECT_EQ(none.status, ExitTrouble);
     EXPECT_EQ(none.err, "tmrtool check: no menu files (*.tmr) in the folders given; see "
                         "'tmrtool check --help'\n");
 
-    const Result card = Tmr({"card", Path("MENU0001.tmr"), "-o", Path("card.txt")});
+    const ToolRun card = Tmr({"card", Path("MENU0001.tmr"), "-o", Path("card.txt")});
     EXPECT_EQ(card.status, ExitTrouble);
     EXPECT_NE(card.err.find(".txt names no card format"), std::string::npos) << card.err;
     EXPECT_FALSE(QFile::exists(Path("card.txt")));
