@@ -221,3 +221,5 @@ void FileListBox::Refresh()
     // An unreadable or missing folder simply lists nothing.
     addItems(QDir(path_).entryList(patterns, filters, QDir::Name | QDir::IgnoreCase));
 }
+
+#include "moc_FileLists.cpp"

@@ -27,3 +27,5 @@ void ModalForm::Place()
 {
     PlaceByFrame(this, [this] { PlaceWindow(); });
 }
+
+#include "moc_ModalForm.cpp"

@@ -25,7 +25,7 @@ constexpr int FormTop = 1000;
 
 using enum ControlKind;
 // In tab order; the labels take no focus.
-constexpr ControlLayout Controls[] = {
+constexpr ControlLayout ChooserControls[] = {
     {Custom, "lstDrive", -1, "", 120, 180, 2955, 315, {}, 0},
     {Custom, "lstDirectory", -1, "", 120, 540, 2955, 2565, {}, 1},
     {TextBox, "txtFileName", -1, "", 3180, 2760, 2235, 315, {}, 2},
@@ -35,8 +35,8 @@ constexpr ControlLayout Controls[] = {
     {Label, "Label1", -1, "Existing Menu Files:", 3180, 300, 2235, 255, {}, 6},
     {Label, "lblFileName", -1, "", 3180, 2340, 2235, 435, {}, 7, TextAlign::Left, false, true},
 };
-constexpr LayoutTable Layout{5550, 3810, {}, Controls};
-static_assert(HasButtonArray(Layout, 2));
+constexpr LayoutTable ChooserLayout{5550, 3810, {}, ChooserControls};
+static_assert(HasButtonArray(ChooserLayout, 2));
 
 // Controls named for screen readers after the label above them.
 constexpr LabelFor Labels[] = {{"Label1", "lstFile"}, {"lblFileName", "txtFileName"}};
@@ -92,7 +92,7 @@ frmMEDrvDirFil100::frmMEDrvDirFil100(QWidget* parent) : ModalForm(parent)
 {
     setObjectName(QStringLiteral("frmMEDrvDirFil100"));
     // The table is fixed and checked when compiled, so building cannot fail.
-    static_cast<void>(BuildForm(this, Layout, cmdBut, MakeFileList));
+    static_cast<void>(BuildForm(this, ChooserLayout, cmdBut, MakeFileList));
     static_cast<void>(NameAfterLabels(this, Labels));
     lstDrive = FindControl<DriveListBox>(this, "lstDrive");
     lstDirectory = FindControl<DirListBox>(this, "lstDirectory");
@@ -233,3 +233,5 @@ void frmMEDrvDirFil100::AnswerClose()
 {
     ChosenFileName.clear();
 }
+
+#include "moc_frmMEDrvDirFil100.cpp"

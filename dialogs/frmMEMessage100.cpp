@@ -152,3 +152,5 @@ void frmMEMessage100::AnswerClose()
 {
     MsgResult = closeAnswer_;
 }
+
+#include "moc_frmMEMessage100.cpp"

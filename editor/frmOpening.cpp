@@ -258,3 +258,5 @@ bool frmOpening::ValidateItemEntries()
         SetBackColor(fields.at(static_cast<std::size_t>(fault.field)), ColorRed);
     return faults.empty();
 }
+
+#include "moc_frmOpening.cpp"

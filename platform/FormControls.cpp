@@ -66,3 +66,5 @@ void CommandButton::paintEvent(QPaintEvent*)
     painter.drawItemText(area, Qt::AlignCenter | Qt::TextWordWrap, palette(), isEnabled(), caption,
                          QPalette::ButtonText);
 }
+
+#include "moc_FormControls.cpp"
