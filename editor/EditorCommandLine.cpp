@@ -1,5 +1,9 @@
 #include "EditorCommandLine.h"
 
+#include "MenuEditors100.h"
+#include "StringBridge.h"
+#include "VbColor.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
@@ -18,7 +22,7 @@ void TellError(const QString& text)
 
 } // namespace
 
-std::optional<QString> MenuFileArgument(const QStringList& arguments)
+Result<QString> MenuFileArgument(const QStringList& arguments)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -30,13 +34,20 @@ std::optional<QString> MenuFileArgument(const QStringList& arguments)
                                  QStringLiteral("[file]"));
     parser.process(arguments);
     const QStringList files = parser.positionalArguments();
-    if (files.size() > 1) {
-        TellError(QStringLiteral("one menu file at a time, %1 were given: %2")
-                      .arg(files.size())
-                      .arg(files.join(QStringLiteral(", "))));
-        return std::nullopt;
-    }
+    if (files.size() > 1)
+        return Failed(QStringLiteral("one menu file at a time, %1 were given: %2")
+                          .arg(files.size())
+                          .arg(files.join(QStringLiteral(", "))));
     return files.value(0);
+}
+
+void ReportRefusedArguments(const Failure& failure)
+{
+    const QString text = ToQString(failure.reason);
+    TellError(text);
+#ifdef Q_OS_WIN
+    ShowMessage(MsgOk, ColorRed, QStringLiteral("\r\n") + text);
+#endif
 }
 
 bool NoDisplayFound()

@@ -172,15 +172,20 @@ int RunEdition(const Edition& edition, int argc, char** argv)
         // still answer.
         QCoreApplication app(argc, argv);
         NameApplication(edition);
-        if (MenuFileArgument(QCoreApplication::arguments()))
+        const Result<QString> menuFile = MenuFileArgument(QCoreApplication::arguments());
+        if (menuFile)
             ReportNoDisplay();
+        else
+            ReportRefusedArguments(menuFile.failure());
         return EXIT_FAILURE;
     }
     QApplication app(argc, argv);
     NameApplication(edition);
-    const std::optional<QString> menuFile = MenuFileArgument(QCoreApplication::arguments());
-    if (!menuFile)
+    const Result<QString> menuFile = MenuFileArgument(QCoreApplication::arguments());
+    if (!menuFile) {
+        ReportRefusedArguments(menuFile.failure());
         return Leave(EXIT_FAILURE);
+    }
     SetUpProcess();
     if (!Startup(edition, ProcessEnvironment, *menuFile))
         return Leave(EXIT_FAILURE);

@@ -49,15 +49,17 @@ TEST_F(CommandLineTest, OpensTheNamedFileOrSaysWhyNot)
     };
     for (const auto& [arguments, outcome] : cases) {
         SCOPED_TRACE(arguments.join(' ').toStdString());
-        ::testing::internal::CaptureStderr();
         const auto file = MenuFileArgument(QStringList{QStringLiteral("vessquen")} + arguments);
-        const std::string said = ::testing::internal::GetCapturedStderr();
         if (outcome == StartsNothing) {
-            EXPECT_FALSE(file);
+            ASSERT_FALSE(file);
+            ::testing::internal::CaptureStderr();
+            ReportRefusedArguments(file.failure());
+            const std::string said = ::testing::internal::GetCapturedStderr();
             EXPECT_NE(said.find("one menu file at a time, 2 were given"), std::string::npos);
             continue;
         }
-        ASSERT_EQ(file, arguments[0]);
+        ASSERT_TRUE(file);
+        ASSERT_EQ(*file, arguments[0]);
         if (outcome == Refused)
             AnswerFileError(QStringLiteral("MenuGet : ") + arguments[0]);
         Start(VessquenEdition, *file);
