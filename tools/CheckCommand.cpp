@@ -2,6 +2,7 @@
 // have written.
 #include "CommandLine.h"
 #include "EntryRules.h"
+#include "MenuFileAccess.h"
 #include "MenuFileFormat.h"
 #include "MenuText.h"
 #include "Text.h"

@@ -137,15 +137,15 @@ void FileError(Console& c, const QString& path, const std::string& reason)
     c.err << "tmrtool: " << ToStd(path) << ": " << reason << "\n";
 }
 
-int NothingWritten(Console& c, const QString& path, const QString& reason)
+int NothingWritten(Console& c, const QString& path, const std::string& reason)
 {
-    FileError(c, path, ToStd(reason) + "; nothing written");
+    FileError(c, path, reason + "; nothing written");
     return ExitTrouble;
 }
 
 int Written(Console& c, const QString& path, const Result<>& written)
 {
-    return written ? ExitOk : NothingWritten(c, path, ToQString(written.failure().reason));
+    return written ? ExitOk : NothingWritten(c, path, written.failure().reason);
 }
 
 Result<MenuImage> ReadMenu(const QString& path)

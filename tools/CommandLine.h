@@ -58,7 +58,7 @@ private:
 // "tmrtool: PATH: reason" on standard error.
 void FileError(Console& c, const QString& path, const std::string& reason);
 // The same for an output left as it was, "...; nothing written"; ExitTrouble.
-int NothingWritten(Console& c, const QString& path, const QString& reason);
+int NothingWritten(Console& c, const QString& path, const std::string& reason);
 // ExitOk when `written` (a file's or a card's result) went well; else as
 // NothingWritten.
 int Written(Console& c, const QString& path, const Result<>& written);

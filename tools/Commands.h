@@ -7,7 +7,6 @@
 // call it directly.
 #pragma once
 
-#include "MenuFileAccess.h"
 #include "MenuFormat.h"
 #include "MenuImport.h"
 #include "MenuItem.h"

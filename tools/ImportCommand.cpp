@@ -1,6 +1,7 @@
 // tmrtool import: a menu file from JSON or CSV.
 #include "CommandLine.h"
 #include "ImportRules.h"
+#include "MenuFileAccess.h"
 #include "MenuFileFormat.h"
 #include "Text.h"
 
@@ -123,26 +124,3 @@ const Command ImportCommand = {
     "  1  the input was refused, or OUT exists and --force was not given\n"
     "  2  a usage error, or a file that could not be read or written\n",
     Run};
-
-MenuFormat GuessMenuFormat(const QString& path, const QByteArray& bytes)
-{
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == "json")
-        return MenuFormat::Json;
-    if (suffix == "csv")
-        return MenuFormat::Csv;
-    for (const char c : WithoutBom(View(bytes))) {
-        if (c == ' ' || c == '\t' || c == '\r' || c == '\n')
-            continue;
-        return c == '{' ? MenuFormat::Json : MenuFormat::Csv;
-    }
-    return MenuFormat::Csv;
-}
-
-MenuImage ImportedImage(const ImportedMenu& menu)
-{
-    MenuImage image{};
-    EncodeMenu(menu.items, image);
-    image[ReservedByteIndex] = menu.reserved;
-    return image;
-}

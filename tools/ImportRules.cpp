@@ -7,6 +7,8 @@
 #include "Text.h"
 #include "TimeValues.h"
 
+#include <QFileInfo>
+
 #include <algorithm>
 #include <cmath>
 
@@ -67,8 +69,7 @@ std::string CheckName(const Value& v, bool editor, Errors& errors)
     const auto wide = std::ranges::find_if(points, [](std::int32_t cp) { return cp > 0xFF; });
     if (!editor) {
         if (!fits)
-            errors.Add("name", v.shown,
-                       "has " + std::to_string(points.size()) + " characters, at most 10");
+            errors.Add("name", v.shown, NameFault(v.text)->why);
         else if (wide != points.end())
             errors.Add("name", v.shown, "has " + CodePointText(*wide) + ", which Latin-1 lacks");
         return v.text;
@@ -196,4 +197,27 @@ MenuItem CheckItem(const RawItem& raw, ImportRules rules, Errors& errors)
                        (item.Cook.empty() ? std::string("\"\"") : raw.cook.shown),
                    true);
     return item;
+}
+
+MenuFormat GuessMenuFormat(const QString& path, const QByteArray& bytes)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == "json")
+        return MenuFormat::Json;
+    if (suffix == "csv")
+        return MenuFormat::Csv;
+    for (const char c : WithoutBom(View(bytes))) {
+        if (c == ' ' || c == '\t' || c == '\r' || c == '\n')
+            continue;
+        return c == '{' ? MenuFormat::Json : MenuFormat::Csv;
+    }
+    return MenuFormat::Csv;
+}
+
+MenuImage ImportedImage(const ImportedMenu& menu)
+{
+    MenuImage image{};
+    EncodeMenu(menu.items, image);
+    image[ReservedByteIndex] = menu.reserved;
+    return image;
 }

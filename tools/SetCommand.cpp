@@ -3,6 +3,7 @@
 #include "EntryRules.h"
 #include "ImportRules.h"
 #include "MenuDiff.h"
+#include "MenuFileAccess.h"
 #include "MenuFileFormat.h"
 
 #include <algorithm>
