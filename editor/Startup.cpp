@@ -18,6 +18,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <system_error>
 
 namespace {
@@ -167,24 +168,23 @@ void NameApplication(const Edition& edition)
 
 int RunEdition(const Edition& edition, int argc, char** argv)
 {
-    if (NoDisplayFound()) {
-        // The toolkit would abort without a display; --help and --version
-        // still answer.
-        QCoreApplication app(argc, argv);
-        NameApplication(edition);
-        const Result<QString> menuFile = MenuFileArgument(QCoreApplication::arguments());
-        if (menuFile)
-            ReportNoDisplay();
-        else
-            ReportRefusedArguments(menuFile.failure());
-        return EXIT_FAILURE;
-    }
-    QApplication app(argc, argv);
+    // Without a display the toolkit would abort; the command line is still
+    // read, so that --help and --version answer and a refusal is told.
+    const bool display = !NoDisplayFound();
+    std::unique_ptr<QCoreApplication> app;
+    if (display)
+        app = std::make_unique<QApplication>(argc, argv);
+    else
+        app = std::make_unique<QCoreApplication>(argc, argv);
     NameApplication(edition);
     const Result<QString> menuFile = MenuFileArgument(QCoreApplication::arguments());
     if (!menuFile) {
         ReportRefusedArguments(menuFile.failure());
         return Leave(EXIT_FAILURE);
+    }
+    if (!display) {
+        ReportNoDisplay();
+        return EXIT_FAILURE;
     }
     SetUpProcess();
     if (!Startup(edition, ProcessEnvironment, *menuFile))

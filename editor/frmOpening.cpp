@@ -251,11 +251,11 @@ bool frmOpening::ValidateItemEntries()
     const std::array<QLineEdit*, 4> fields{txtName, txtCook, txtDuty, txtHold};
     for (QLineEdit* field : fields)
         SetBackColor(field, ColorWindowBackground);
-    const std::vector<EntryFault> faults =
+    const std::vector<ItemField> faults =
         ItemEntryFaults({txtName->text().toStdString(), txtCook->text().toStdString(),
                          txtDuty->text().toStdString(), txtHold->text().toStdString(), 0});
-    for (const EntryFault& fault : faults)
-        SetBackColor(fields.at(static_cast<std::size_t>(fault.field)), ColorRed);
+    for (const ItemField field : faults)
+        SetBackColor(fields.at(static_cast<std::size_t>(field)), ColorRed);
     return faults.empty();
 }
 

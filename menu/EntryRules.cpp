@@ -66,17 +66,17 @@ std::optional<EntryFault> CompFault(long comp)
     return EntryFault{ItemField::Comp, "is not 0 or 1"};
 }
 
-std::vector<EntryFault> ItemEntryFaults(const MenuItem& entered)
+std::vector<ItemField> ItemEntryFaults(const MenuItem& entered)
 {
-    std::vector<EntryFault> faults;
-    for (auto fault :
+    std::vector<ItemField> faults;
+    for (const auto& fault :
          {NameFault(entered.Name), TimeFault(ItemField::Cook, entered.Cook),
           TimeFault(ItemField::Shake, entered.Duty), TimeFault(ItemField::Hold, entered.Hold)})
         if (fault)
-            faults.push_back(std::move(*fault));
+            faults.push_back(fault->field);
     if (faults.empty() && !ShakeWithinCook(CalculateTimeInSeconds(entered.Duty),
                                            CalculateTimeInSeconds(entered.Cook)))
-        faults.push_back({ItemField::Cook, "is shorter than the shake time"});
+        faults.push_back(ItemField::Cook);
     return faults;
 }
 

@@ -50,11 +50,11 @@ inline constexpr std::string_view ShakeLongerWhy = "is longer than cook";
 bool CompensationRule(long comp);
 std::optional<EntryFault> CompFault(long comp);
 
-// The faults of the editor's four text fields, in the order the editor
-// checks them: the name and the three times by their own rules, then, only
-// when all of them pass, the shake within the cook time, which marks the cook
-// field.
-std::vector<EntryFault> ItemEntryFaults(const MenuItem& entered);
+// The editor's four text fields that fail, in the order the editor checks
+// them: the name and the three times by their own rules, then, only when all
+// of them pass, the shake within the cook time, which marks the cook field.
+// The editor marks them; it says no reason.
+std::vector<ItemField> ItemEntryFaults(const MenuItem& entered);
 
 // The fields as the editor shows a stored item: an empty slot (no name) as an
 // empty cook field, shake and hold "0:00" and compensation on; any other item

@@ -39,25 +39,13 @@ TEST(ValidateItemEntry_Time, PastedNonDigitsFail)
         EXPECT_FALSE(ValidateItemEntry_Time(bad)) << bad;
 }
 
-namespace {
-
-std::vector<ItemField> FaultFields(const MenuItem& entered)
-{
-    std::vector<ItemField> fields;
-    for (const EntryFault& fault : ItemEntryFaults(entered))
-        fields.push_back(fault.field);
-    return fields;
-}
-
-} // namespace
-
 TEST(ItemEntryFaults, ShakeWithinCookMarksTheCookFieldOnceTheFieldsPass)
 {
     using enum ItemField;
-    EXPECT_EQ(FaultFields({"FRIES", "1:00", "1:00", "0:00", 1}), std::vector<ItemField>{});
-    EXPECT_EQ(FaultFields({"FRIES", "0:30", "1:00", "0:00", 1}), std::vector{Cook});
-    EXPECT_EQ(FaultFields({"", "0:30", "1:00", "0:00", 1}), std::vector{Name});
-    EXPECT_EQ(FaultFields({"A", "", "1:60", "x", 1}), (std::vector{Cook, Shake, Hold}));
+    EXPECT_EQ(ItemEntryFaults({"FRIES", "1:00", "1:00", "0:00", 1}), std::vector<ItemField>{});
+    EXPECT_EQ(ItemEntryFaults({"FRIES", "0:30", "1:00", "0:00", 1}), std::vector{Cook});
+    EXPECT_EQ(ItemEntryFaults({"", "0:30", "1:00", "0:00", 1}), std::vector{Name});
+    EXPECT_EQ(ItemEntryFaults({"A", "", "1:60", "x", 1}), (std::vector{Cook, Shake, Hold}));
 }
 
 TEST(ItemAsShown, AnEmptySlotShowsTheEditorsDefaults)
