@@ -16,6 +16,17 @@ fail() {
     exit 1
 }
 
+# The programs a script starts (it adds their process ids to pids), ended
+# with every Wine program of the prefix by stop_programs, which each script
+# calls when it exits: Wine's desktop process outlives the program and must go
+# before its display does. Needs `here`, the folder of these scripts.
+pids=()
+stop_programs() {
+    "$here/wine-run" --stop
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+}
+
 # await_active TITLE: waits up to 60 seconds for the active window to be the
 # one titled TITLE, and prints its id. Gives up at once when the program
 # whose process id is in program_pid has ended.
